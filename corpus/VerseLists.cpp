@@ -1,0 +1,1 @@
+#include "VerseLists.h"

@@ -1,0 +1,1 @@
+#include "Windows1256.h"

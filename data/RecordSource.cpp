@@ -1,0 +1,1 @@
+#include "RecordSource.h"

@@ -1,0 +1,8 @@
+#include <QTest>
+
+class Placeholder : public QObject {
+    Q_OBJECT
+};
+
+QTEST_GUILESS_MAIN(Placeholder)
+#include "test_query_text.moc"
