@@ -1,11 +1,18 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "FontSubstitutions.h"
+#include "SingleInstanceLock.h"
+#include "Start1.h"
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zephyrane"));
-    window.resize(970, 525);
-    window.show();
+    QApplication::setApplicationName(u"zephyrane"_s);
+    installFontSubstitutions();
+
+    // Lives until the program ends: its verse lists serve every other window.
+    Start1 start1(QCoreApplication::applicationDirPath(), SingleInstanceLock::defaultPath());
+    start1.show();
     return app.exec();
 }

@@ -1,1 +1,31 @@
 #pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class RecordSource;
+
+// The rows of a record source's record set, in record-set order, with the named columns.
+// Rows are read on demand, so a record set of tens of thousands of rows costs nothing until
+// a grid shows it.
+class RecordSetModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    RecordSetModel(RecordSource* source, QStringList columns, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    RecordSource* source() const { return source_; }
+
+  private:
+    void resolveColumns();
+
+    RecordSource* source_;
+    QStringList columns_;
+    QList<int> fieldIndexes_;
+};

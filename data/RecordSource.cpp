@@ -1,1 +1,245 @@
 #include "RecordSource.h"
+
+#include <algorithm>
+
+#include "LikePattern.h"
+#include "QueryText.h"
+
+namespace {
+
+constexpr size_t kRowCacheLimit = 4096;
+
+// The index answers a literal prefix when comparing code units is exact for it: no case
+// variants and no lone surrogates (those have no UTF-8 form to compare with).
+bool indexCanAnswer(const LikePattern& pattern) {
+    return !pattern.literalPrefix().isEmpty() && pattern.literalPrefixIsCaseless() &&
+           QStringView(pattern.literalPrefix()).isValidUtf16();
+}
+
+}  // namespace
+
+RecordSource::RecordSource(std::shared_ptr<SqliteDatabase> database, QString recordSource,
+                           QObject* parent)
+    : QObject(parent), database_(std::move(database)), recordSource_(std::move(recordSource)) {}
+
+bool RecordSource::fail(QString* why, const QString& reason) const {
+    if (why)
+        *why = reason;
+    return false;
+}
+
+bool RecordSource::refresh(QString* why) {
+    QString reason;
+    const std::optional<RecordSourceText> text = parseRecordSourceText(recordSource_, &reason);
+    if (!text)
+        return fail(why, reason);
+
+    const QString table = database_->tableName(text->table);
+    if (table.isEmpty())
+        return fail(why, QStringLiteral("no table named %1").arg(text->table));
+    const QStringList fields = database_->columnNames(table);
+
+    std::vector<qint64> rowIds;
+    if (text->kind == RecordSourceText::Kind::Table) {
+        SqliteStatement all = database_->prepare(
+            QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quotedIdentifier(table)));
+        if (!all.isValid())
+            return fail(why, database_->lastError());
+        while (all.step())
+            rowIds.push_back(all.columnInt64(0));
+        if (all.failed())
+            return fail(why, database_->lastError());
+    } else {
+        const qsizetype field = fieldIndex(fields, text->field);
+        if (field < 0)
+            return fail(why, QStringLiteral("no field named %1").arg(text->field));
+        if (!selectRowIds(table, fields[field], text->pattern, rowIds, why))
+            return false;
+    }
+
+    SqliteStatement rowStatement = database_->prepare(
+        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quotedIdentifier(table)));
+    if (!rowStatement.isValid())
+        return fail(why, database_->lastError());
+
+    table_ = table;
+    fieldNames_ = fields;
+    rowIds_ = std::move(rowIds);
+    rowStatement_ = std::move(rowStatement);
+    rowCache_.clear();
+    if (rowIds_.empty()) {
+        position_ = -1;
+        bof_ = eof_ = true;
+    } else {
+        position_ = 0;
+        bof_ = eof_ = false;
+    }
+    emit recordSetChanged();
+    emit currentChanged();
+    return true;
+}
+
+bool RecordSource::selectRowIds(const QString& table, const QString& field,
+                                const QString& patternText, std::vector<qint64>& rowIds,
+                                QString* why) const {
+    const std::optional<LikePattern> pattern = LikePattern::compile(patternText);
+    if (!pattern)
+        return fail(why, QStringLiteral("invalid pattern"));
+
+    const QString quotedTable = quotedIdentifier(table);
+    const QString quotedField = quotedIdentifier(field);
+    if (indexCanAnswer(*pattern)) {
+        // Every text that begins with the prefix's bytes sorts in [prefix, prefix + 0xFF):
+        // 0xFF never occurs in UTF-8, so the range holds exactly those texts.
+        const QByteArray low = pattern->literalPrefix().toUtf8();
+        const QByteArray high = low + '\xFF';
+        SqliteStatement range =
+            database_->prepare(QStringLiteral("SELECT rowid, %2 FROM %1 WHERE %2 >= ?1 AND %2 < ?2")
+                                   .arg(quotedTable, quotedField));
+        if (!range.isValid())
+            return fail(why, database_->lastError());
+        range.bindUtf8(1, low);
+        range.bindUtf8(2, high);
+        const bool filter = !pattern->isPlainPrefix();
+        while (range.step()) {
+            if (!filter || pattern->matches(range.columnText(1)))
+                rowIds.push_back(range.columnInt64(0));
+        }
+        if (range.failed())
+            return fail(why, database_->lastError());
+        std::sort(rowIds.begin(), rowIds.end());
+        return true;
+    }
+
+    const FieldColumn* column = this->column(table, field, why);
+    if (!column)
+        return false;
+    for (size_t row = 0; row < column->rowIds.size(); ++row) {
+        if (!column->nulls[row] && pattern->matches(column->value(row)))
+            rowIds.push_back(column->rowIds[row]);
+    }
+    return true;
+}
+
+const RecordSource::FieldColumn* RecordSource::column(const QString& table, const QString& field,
+                                                      QString* why) const {
+    const QString key = table + u'\n' + field;
+    if (auto cached = columns_.find(key); cached != columns_.end())
+        return &cached->second;
+
+    FieldColumn column;
+    SqliteStatement all =
+        database_->prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
+                               .arg(quotedIdentifier(table), quotedIdentifier(field)));
+    if (!all.isValid()) {
+        fail(why, database_->lastError());
+        return nullptr;
+    }
+    while (all.step()) {
+        column.rowIds.push_back(all.columnInt64(0));
+        column.nulls.push_back(all.columnIsNull(1));
+        column.text += all.columnText(1);
+        column.ends.push_back(column.text.size());
+    }
+    if (all.failed()) {
+        fail(why, database_->lastError());
+        return nullptr;
+    }
+    return &columns_.emplace(key, std::move(column)).first->second;
+}
+
+QStringView RecordSource::FieldColumn::value(size_t row) const {
+    const qsizetype begin = row == 0 ? 0 : ends[row - 1];
+    return QStringView(text).mid(begin, ends[row] - begin);
+}
+
+void RecordSource::setPosition(int position) {
+    position_ = position;
+    bof_ = eof_ = false;
+    emit currentChanged();
+}
+
+bool RecordSource::moveFirst() {
+    if (rowIds_.empty())
+        return false;
+    setPosition(0);
+    return true;
+}
+
+bool RecordSource::moveLast() {
+    if (rowIds_.empty())
+        return false;
+    setPosition(recordCount() - 1);
+    return true;
+}
+
+bool RecordSource::moveNext() {
+    if (eof_)
+        return false;
+    if (position_ + 1 < recordCount()) {
+        setPosition(position_ + 1);
+    } else {
+        position_ = -1;
+        eof_ = true;
+        emit currentChanged();
+    }
+    return true;
+}
+
+bool RecordSource::movePrevious() {
+    if (bof_)
+        return false;
+    if (eof_) {
+        // From past the end the previous row is the last one.
+        setPosition(recordCount() - 1);
+    } else if (position_ > 0) {
+        setPosition(position_ - 1);
+    } else {
+        position_ = -1;
+        bof_ = true;
+        emit currentChanged();
+    }
+    return true;
+}
+
+bool RecordSource::moveTo(int position) {
+    if (position < 0 || position >= recordCount())
+        return false;
+    setPosition(position);
+    return true;
+}
+
+const QStringList& RecordSource::row(qint64 rowId) const {
+    auto cached = rowCache_.find(rowId);
+    if (cached != rowCache_.end())
+        return cached->second;
+    if (rowCache_.size() >= kRowCacheLimit)
+        rowCache_.clear();
+
+    QStringList values;
+    SqliteStatement& statement = rowStatement_;
+    statement.reset();
+    statement.bindInt64(1, rowId);
+    if (statement.step()) {
+        const int columns = int(fieldNames_.size());
+        values.reserve(columns);
+        for (int column = 0; column < columns; ++column)
+            values.append(statement.columnText(column));
+    }
+    statement.reset();
+    return rowCache_.emplace(rowId, std::move(values)).first->second;
+}
+
+QString RecordSource::value(int row, int column) const {
+    if (row < 0 || row >= recordCount() || column < 0)
+        return {};
+    const QStringList& values = this->row(rowIds_[size_t(row)]);
+    return column < values.size() ? values[column] : QString();
+}
+
+QString RecordSource::field(const QString& name) const {
+    if (position_ < 0)
+        return {};
+    const qsizetype column = fieldIndex(fieldNames_, name);
+    return column < 0 ? QString() : value(position_, int(column));
+}

@@ -1,1 +1,84 @@
 #pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "SqliteDatabase.h"
+
+// A record source over one table of a database: a record source text (a table name or one of
+// the two query shapes), the record set it last produced and a current record.
+// Record sets come in table order (rowid order). A failed refresh keeps the previous
+// record set and current record.
+class RecordSource : public QObject {
+    Q_OBJECT
+
+  public:
+    RecordSource(std::shared_ptr<SqliteDatabase> database, QString recordSource,
+                 QObject* parent = nullptr);
+
+    const QString& recordSource() const { return recordSource_; }
+    void setRecordSource(const QString& text) { recordSource_ = text; }
+
+    // Rebuilds the record set from the record source text; the first row becomes current.
+    // False (with *why) when the text is not an accepted shape, names no table or field,
+    // holds an invalid pattern, or the database fails.
+    bool refresh(QString* why = nullptr);
+
+    const QStringList& fieldNames() const { return fieldNames_; }
+    int recordCount() const { return int(rowIds_.size()); }
+
+    bool moveFirst();
+    bool moveLast();
+    bool moveNext();
+    bool movePrevious();
+    bool moveTo(int position);
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+    int absolutePosition() const { return position_; }
+
+    // The current record's field as text; empty without a current record, for a NULL value
+    // or an unknown field.
+    QString field(const QString& name) const;
+    // Field `column` (index into fieldNames()) of row `row` of the record set.
+    QString value(int row, int column) const;
+
+  signals:
+    void recordSetChanged();
+    void currentChanged();
+
+  private:
+    // One field of a whole table held in memory, in rowid order: patterns that the index
+    // cannot answer are matched here instead of through a table scan on every keystroke.
+    struct FieldColumn {
+        std::vector<qint64> rowIds;
+        std::vector<bool> nulls;
+        QString text;                 // all values back to back
+        std::vector<qsizetype> ends;  // where each value ends in `text`
+        QStringView value(size_t row) const;
+    };
+
+    bool fail(QString* why, const QString& reason) const;
+    bool selectRowIds(const QString& table, const QString& field, const QString& pattern,
+                      std::vector<qint64>& rowIds, QString* why) const;
+    const FieldColumn* column(const QString& table, const QString& field, QString* why) const;
+    const QStringList& row(qint64 rowId) const;
+    void setPosition(int position);
+
+    std::shared_ptr<SqliteDatabase> database_;
+    QString recordSource_;
+    QString table_;
+    QStringList fieldNames_;
+    std::vector<qint64> rowIds_;
+    int position_ = -1;
+    bool bof_ = true;
+    bool eof_ = true;
+
+    mutable SqliteStatement rowStatement_;
+    mutable std::unordered_map<qint64, QStringList> rowCache_;
+    mutable std::map<QString, FieldColumn> columns_;
+};

@@ -1,1 +1,112 @@
 #include "SettingsRow.h"
+
+namespace {
+const QString kTable = QStringLiteral("Lang");
+}
+
+SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
+    : QObject(parent), database_(std::move(database)) {
+    // The write-ahead log makes each commit a plain append: safe against a killed process
+    // without a disk flush per keystroke. A folder we cannot write keeps the rollback journal.
+    database_->execute(u"PRAGMA journal_mode = WAL");
+    database_->execute(u"PRAGMA synchronous = NORMAL");
+}
+
+bool SettingsRow::load(QString* why) {
+    auto fail = [&](const QString& reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    const QString table = database_->tableName(kTable);
+    if (table.isEmpty())
+        return fail(QStringLiteral("the table Lang is missing"));
+    table_ = table;
+    fieldNames_ = database_->columnNames(table);
+
+    SqliteStatement select =
+        database_->prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1")
+                               .arg(quotedIdentifier(table)));
+    if (!select.isValid())
+        return fail(database_->lastError());
+    if (!select.step()) {
+        return fail(select.failed() ? database_->lastError()
+                                    : QStringLiteral("the table Lang has no row"));
+    }
+    rowId_ = select.columnInt64(0);
+    values_.clear();
+    for (int column = 0; column < fieldNames_.size(); ++column)
+        values_[fieldNames_[column]] = select.columnText(column + 1);
+    return true;
+}
+
+QString SettingsRow::storedFieldName(const QString& field) const {
+    const qsizetype index = fieldIndex(fieldNames_, field);
+    return index < 0 ? QString() : fieldNames_[index];
+}
+
+QString SettingsRow::value(const QString& field) const {
+    const auto found = values_.find(storedFieldName(field));
+    return found == values_.end() ? QString() : found->second;
+}
+
+bool SettingsRow::write(const QString& field, const QString& value) {
+    const QString name = storedFieldName(field);
+    if (name.isEmpty())
+        return false;
+    values_[name] = value;
+    pending_[name] = value;
+    return flush();
+}
+
+bool SettingsRow::flush() {
+    if (pending_.empty())
+        return true;
+    QString reason;
+    if (!storePending(&reason)) {
+        if (!failing_) {
+            failing_ = true;
+            emit storageFailed(reason);
+        }
+        return false;
+    }
+    pending_.clear();
+    if (failing_) {
+        failing_ = false;
+        emit storageRecovered();
+    }
+    return true;
+}
+
+bool SettingsRow::storePending(QString* why) {
+    if (rowId_ < 0) {
+        *why = QStringLiteral("the settings row was never read");
+        return false;
+    }
+    if (!database_->execute(u"BEGIN IMMEDIATE")) {
+        *why = database_->lastError();
+        return false;
+    }
+    for (const auto& [name, text] : pending_) {
+        // Field names come from the table's own schema; values are bound.
+        SqliteStatement update =
+            database_->prepare(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE rowid = ?2")
+                                   .arg(quotedIdentifier(table_), quotedIdentifier(name)));
+        if (update.isValid()) {
+            update.bindText(1, text);
+            update.bindInt64(2, rowId_);
+            update.step();
+        }
+        if (!update.isValid() || update.failed()) {
+            *why = database_->lastError();
+            database_->execute(u"ROLLBACK");
+            return false;
+        }
+    }
+    if (!database_->execute(u"COMMIT")) {
+        *why = database_->lastError();
+        database_->execute(u"ROLLBACK");
+        return false;
+    }
+    return true;
+}

@@ -1,1 +1,14 @@
 #pragma once
+
+#include <QString>
+
+// The per-user settings store: text values of application "Vediv 3Azez", section "Settings".
+// An absent value reads as empty text; a write reaches the disk before it returns.
+namespace SettingsStore {
+
+inline const QString kSurahPositionKey = QStringLiteral("Quran1");
+
+QString read(const QString& key);
+void write(const QString& key, const QString& value);
+
+}  // namespace SettingsStore

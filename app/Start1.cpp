@@ -1,0 +1,86 @@
+#include "Start1.h"
+
+#include <QPainter>
+#include <QScreen>
+
+#include "MainWindowLauncher.h"
+#include "SecondInstance.h"
+#include "SplashPicture.h"
+#include "StartupFailure.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QSize kClientSize(4530 / 15, 1185 / 15);  // twips at 15 per pixel
+constexpr int kFadeStep = 17;                       // 15 steps from 0 to 255
+constexpr int kOpaque = 255;
+constexpr int kFadeTickMs = 5;
+constexpr int kLoadDelayMs = 1;
+constexpr int kHandOverDelayMs = 1000;
+
+}  // namespace
+
+Start1::Start1(const QString& programFolder, const QString& instanceLockFile)
+    : QWidget(nullptr, Qt::FramelessWindowHint),
+      instanceLock_(instanceLockFile),
+      programFolder_(programFolder) {
+    setFixedSize(kClientSize);
+    setWindowTitle(u"Zephyrane"_s);
+    move(screen()->availableGeometry().center() - rect().center());
+    for (QTimer* timer : {&Timer, &Timer3, &Timer2, &Timer1})
+        timer->setTimerType(Qt::PreciseTimer);
+    connect(&Timer, &QTimer::timeout, this, &Start1::Timer_Timer);
+    connect(&Timer3, &QTimer::timeout, this, &Start1::Timer3_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &Start1::Timer2_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &Start1::Timer1_Timer);
+
+    if (!instanceLock_.tryLock())
+        refuseSecondInstance();
+    Skin1.SkinWindow(this);
+    setWindowOpacity(0.0);
+    Timer.start(kFadeTickMs);
+    WindowsMediaPlayer1.play(u"Wave.Wav"_s);
+}
+
+void Start1::Timer_Timer() {
+    setFadeLevel(fadeLevel() + kFadeStep);
+    if (fadeLevel() == kOpaque) {
+        Timer3.start(kLoadDelayMs);
+        Timer.stop();
+    }
+}
+
+void Start1::Timer3_Timer() {
+    if (const auto error = loadVerseLists(corpusPath(programFolder_), verseLists_)) {
+        // The report may wait for the user; the load must not run again meanwhile.
+        Timer3.stop();
+        reportStartupFailure(error->message());
+    }
+    Timer2.start(kFadeTickMs);
+    Timer3.stop();
+}
+
+void Start1::Timer2_Timer() {
+    setFadeLevel(fadeLevel() - kFadeStep);
+    if (fadeLevel() == 0) {
+        Timer2.stop();
+        Timer1.start(kHandOverDelayMs);
+    }
+}
+
+void Start1::Timer1_Timer() {
+    Timer1.stop();
+    hide();
+    showMainWindow(verseLists_);
+}
+
+void Start1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintSplashPicture(painter, rect());
+}
+
+void Start1::setFadeLevel(int level) {
+    Tex = QString::number(level);
+    setWindowOpacity(level / 255.0);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "SingleInstanceLock.h"
+#include "Skin.h"
+#include "SoundPlayer.h"
+#include "VerseLists.h"
+
+// The splash window. It fades in, loads the verse corpus while fully opaque, fades out,
+// waits a second and hands over to the main window. It is never destroyed before the
+// program ends: it owns the verse lists every other window reads.
+class Start1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The load: refuses to run beside another instance (the program then ends at once),
+    // skins the window, makes it fully transparent, arms the fade-in and starts the sound.
+    // The corpus is read from `programFolder`.
+    Start1(const QString& programFolder, const QString& instanceLockFile);
+
+    const VerseLists& verseLists() const { return verseLists_; }
+
+    void Timer_Timer();   // one fade-in step
+    void Timer3_Timer();  // the corpus load
+    void Timer2_Timer();  // one fade-out step
+    void Timer1_Timer();  // the hand-over
+
+    QString Tex = QStringLiteral("0");  // the fade level (alpha 0..255) as decimal text
+    QTimer Timer;
+    QTimer Timer3;
+    QTimer Timer2;
+    QTimer Timer1;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int fadeLevel() const { return Tex.toInt(); }
+    void setFadeLevel(int level);
+
+    SingleInstanceLock instanceLock_;
+    QString programFolder_;
+    Skin Skin1{SkinKind::SettingsOnly};
+    SoundPlayer WindowsMediaPlayer1;
+    VerseLists verseLists_;
+};

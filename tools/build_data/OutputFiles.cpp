@@ -1,0 +1,42 @@
+#include "OutputFiles.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <filesystem>
+#include <system_error>
+
+#include "BuildError.h"
+#include "SqliteFile.h"
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw BuildError{path, 0, QStringLiteral("cannot be written (%1)").arg(file.errorString())};
+}
+
+void replaceDatabase(const QString& path, const std::function<void(SqliteFile&)>& fill) {
+    const QString temporary = path + QStringLiteral(".new");
+    QFile::remove(temporary);  // left by an interrupted build
+    try {
+        {
+            SqliteFile db(temporary, SqliteFile::Mode::CreateNew);
+            db.exec("BEGIN");
+            fill(db);
+            db.exec("COMMIT");
+        }
+        renameOver(temporary, path);
+    } catch (...) {
+        QFile::remove(temporary);
+        throw;
+    }
+}
+
+void renameOver(const QString& path, const QString& target) {
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(path.toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), error);
+    if (error)
+        throw BuildError{
+            target, 0,
+            QStringLiteral("cannot be replaced (%1)").arg(QString::fromStdString(error.message()))};
+}

@@ -1,0 +1,36 @@
+#include "SearchDatabase.h"
+
+#include "OutputFiles.h"
+#include "SourceText.h"
+#include "SqliteFile.h"
+#include "VersePositions.h"
+
+int writeSearchDatabase(const QString& path, const SourceText& cleanText) {
+    int rows = 0;
+    replaceDatabase(path, [&](SqliteFile& db) {
+        db.exec("CREATE TABLE Data (No1 TEXT, Num1 TEXT, Num3 TEXT, Mum1 TEXT, No TEXT)");
+        SqliteStatement insert =
+            db.prepare("INSERT INTO Data (No1, Num1, Num3, Mum1, No) VALUES (?, ?, ?, ?, ?)");
+        const std::vector<VersePosition>& positions = versePositions();
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const QString ordinal = QString::number(i + 1);
+            const QString verseNumber = QString::number(positions[i].verseNumber);
+            const QString label = positions[i].surah->arabicName + u' ' + verseNumber;
+            const QString& text = cleanText.verses[i];
+            // Mum1 runs from the word to the verse's end, so a prefix also finds a phrase.
+            for (qsizetype start = 0; start < text.size();) {
+                qsizetype end = text.indexOf(u' ', start);
+                if (end < 0)
+                    end = text.size();
+                if (end > start) {
+                    insert.run({ordinal, text.sliced(start, end - start), label, text.sliced(start),
+                                verseNumber});
+                    ++rows;
+                }
+                start = end + 1;
+            }
+        }
+        db.exec("CREATE INDEX DataMum1 ON Data(Mum1)");
+    });
+    return rows;
+}
