@@ -153,6 +153,15 @@ QStringView RecordSource::FieldColumn::value(size_t row) const {
     return QStringView(text).mid(begin, ends[row] - begin);
 }
 
+void RecordSource::clearRecordSet() {
+    rowIds_.clear();
+    rowCache_.clear();
+    position_ = -1;
+    bof_ = eof_ = true;
+    emit recordSetChanged();
+    emit currentChanged();
+}
+
 void RecordSource::setPosition(int position) {
     position_ = position;
     bof_ = eof_ = false;

@@ -29,6 +29,9 @@ class RecordSource : public QObject {
     // holds an invalid pattern, or the database fails.
     bool refresh(QString* why = nullptr);
 
+    // Leaves an empty record set, as a query that matched nothing would.
+    void clearRecordSet();
+
     const QStringList& fieldNames() const { return fieldNames_; }
     int recordCount() const { return int(rowIds_.size()); }
 

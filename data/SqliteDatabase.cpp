@@ -37,6 +37,11 @@ void SqliteStatement::bindInt64(int index, qint64 value) {
     sqlite3_bind_int64(stmt_, index, value);
 }
 
+void SqliteStatement::bindTexts(const QStringList& values) {
+    for (qsizetype i = 0; i < values.size(); ++i)
+        bindText(int(i + 1), values[i]);
+}
+
 bool SqliteStatement::step() {
     const int rc = sqlite3_step(stmt_);
     failed_ = rc != SQLITE_ROW && rc != SQLITE_DONE;
@@ -47,6 +52,14 @@ void SqliteStatement::reset() {
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);
     failed_ = false;
+}
+
+int SqliteStatement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+
+QString SqliteStatement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(stmt_, column));
 }
 
 QString SqliteStatement::columnText(int column) const {
@@ -65,17 +78,35 @@ qint64 SqliteStatement::columnInt64(int column) const {
     return sqlite3_column_int64(stmt_, column);
 }
 
+namespace {
+
+int openFlags(SqliteDatabase::Mode mode) {
+    switch (mode) {
+        case SqliteDatabase::Mode::ReadOnly:
+            return SQLITE_OPEN_READONLY;
+        case SqliteDatabase::Mode::ReadWrite:
+            return SQLITE_OPEN_READWRITE;
+        case SqliteDatabase::Mode::Create:
+            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    }
+    return SQLITE_OPEN_READONLY;
+}
+
+}  // namespace
+
 std::unique_ptr<SqliteDatabase> SqliteDatabase::open(const QString& path, Mode mode, QString* why) {
     auto fail = [&](const QString& reason) -> std::unique_ptr<SqliteDatabase> {
         if (why)
             *why = reason;
         return nullptr;
     };
-    if (!QFileInfo(path).isFile())
+    const QFileInfo file(path);
+    if (mode == Mode::Create && file.exists())
+        return fail(QStringLiteral("the file already exists"));
+    if (mode != Mode::Create && !file.isFile())
         return fail(QStringLiteral("the file does not exist"));
 
-    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
-                      SQLITE_OPEN_NOMUTEX;
+    const int flags = openFlags(mode) | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     std::unique_ptr<SqliteDatabase> database(new SqliteDatabase(db, path));
@@ -122,13 +153,19 @@ bool SqliteDatabase::execute(QStringView sql) {
     return !statement.failed();
 }
 
-QString SqliteDatabase::tableName(QStringView name) const {
+QString SqliteDatabase::tableName(QStringView name, QString* why) const {
     SqliteStatement statement = prepare(
         u"SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
-    if (!statement.isValid())
-        return {};
-    statement.bindText(1, name);
-    return statement.step() ? statement.columnText(0) : QString();
+    if (statement.isValid()) {
+        statement.bindText(1, name);
+        if (statement.step())
+            return statement.columnText(0);
+        if (!statement.failed())
+            return {};
+    }
+    if (why)
+        *why = lastError();
+    return {};
 }
 
 QStringList SqliteDatabase::columnNames(const QString& table) const {

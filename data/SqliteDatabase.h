@@ -24,12 +24,16 @@ class SqliteStatement {
     void bindText(int index, QStringView text);
     void bindUtf8(int index, const QByteArray& bytes);  // bytes must outlive the step
     void bindInt64(int index, qint64 value);
+    // Binds `values` to the parameters 1, 2, … in order.
+    void bindTexts(const QStringList& values);
 
     // True for a row; false when done or on error (then `failed()` tells which).
     bool step();
     bool failed() const { return failed_; }
     void reset();
 
+    int columnCount() const;
+    QString columnName(int column) const;
     QString columnText(int column) const;  // empty text for NULL
     bool columnIsNull(int column) const;
     qint64 columnInt64(int column) const;
@@ -40,10 +44,11 @@ class SqliteStatement {
     bool failed_ = false;
 };
 
-// An open SQLite file. Opening never creates a file: a missing database is an error.
+// An open SQLite file. Only Create makes a file, and only where none is: for the other modes
+// a missing database is an error.
 class SqliteDatabase {
   public:
-    enum class Mode { ReadOnly, ReadWrite };
+    enum class Mode { ReadOnly, ReadWrite, Create };
 
     // Empty when the file cannot be opened or is not a database; *why says why.
     static std::unique_ptr<SqliteDatabase> open(const QString& path, Mode mode, QString* why);
@@ -59,8 +64,9 @@ class SqliteDatabase {
     SqliteStatement prepare(QStringView sql) const;
     bool execute(QStringView sql);
 
-    // The stored spelling of a table, or empty when there is none of that name (any case).
-    QString tableName(QStringView name) const;
+    // The stored spelling of a table, or empty when there is none of that name (any case) or
+    // the schema cannot be read; only then is *why set.
+    QString tableName(QStringView name, QString* why = nullptr) const;
     // The table's column names in declared order.
     QStringList columnNames(const QString& table) const;
 

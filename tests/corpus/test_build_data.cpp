@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FactorySettings.h"
 #include "SurahCatalogue.h"
 #include "VerseLists.h"
 #include "Windows1256.h"
@@ -192,6 +193,11 @@ class TestBuildData : public QObject {
         }
         QCOMPARE(queryRows(path, "SELECT count(*) FROM Lang"),
                  QList<QStringList>{{QStringLiteral("1")}});
+        QStringList langColumns;
+        for (const QStringList& row :
+             queryRows(path, "SELECT name FROM pragma_table_info('Lang') ORDER BY cid"))
+            langColumns += row;
+        QCOMPARE(langColumns, FactorySettings::columns());
         QCOMPARE(queryRows(path, "SELECT tbl_name FROM sqlite_master WHERE name = 'DataNum3'"),
                  QList<QStringList>{{QStringLiteral("Data")}});
     }
@@ -210,6 +216,8 @@ class TestBuildData : public QObject {
         }
         const QString quranDb = first.filePath(QStringLiteral("Data/Quran.MDB"));
         QCOMPARE(queryRows(quranDb, "SELECT * FROM Lang"), QList<QStringList>{factoryRow()});
+        // The program resets to the same row the build writes.
+        QCOMPARE(FactorySettings::values(), factoryRow());
 
         QVERIFY(setKalima(quranDb, QStringLiteral("الحمد")));
         QCOMPARE(runTool(kSourcesDir, first.path()).exitCode, 0);
@@ -218,6 +226,28 @@ class TestBuildData : public QObject {
         QCOMPARE(queryRows(quranDb, "SELECT * FROM Lang"), QList<QStringList>{kept});
         QCOMPARE(queryRows(quranDb, "SELECT count(*) FROM Data"),
                  QList<QStringList>{{QStringLiteral("6236")}});
+    }
+
+    void settingsOfAnOlderLayoutAreKept() {
+        QTemporaryDir run;
+        QVERIFY(QDir(run.path()).mkpath(QStringLiteral("Data")));
+        const QString quranDb = run.filePath(QStringLiteral("Data/Quran.MDB"));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(quranDb).constData(), &db), SQLITE_OK);
+        const int created = sqlite3_exec(db,
+                                         "CREATE TABLE lang (SURA TEXT, Old TEXT, kalima TEXT);"
+                                         "INSERT INTO lang VALUES ('2', 'x', 'الحمد');",
+                                         nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        QCOMPARE(created, SQLITE_OK);
+
+        const ToolRun result = runTool(kSourcesDir, run.path());
+        QVERIFY2(result.exitCode == 0, qPrintable(result.errors));
+        QVERIFY(result.output.contains(QStringLiteral("kept from the existing file")));
+        QStringList kept = factoryRow();
+        kept[0] = QStringLiteral("الحمد");
+        kept[14] = QStringLiteral("2");
+        QCOMPARE(queryRows(quranDb, "SELECT * FROM Lang"), QList<QStringList>{kept});
     }
 
     void unreadableSettingsFileIsMovedAside() {

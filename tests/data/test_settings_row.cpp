@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FactorySettings.h"
 #include "SettingsRow.h"
 #include "SettingsStore.h"
 #include "SqliteDatabase.h"
@@ -107,17 +108,11 @@ class TestSettingsRow : public QObject {
         QVERIFY(why.contains(u"missing"_s));
     }
 
-    void openRefusesWhatIsNotADatabase() {
-        QString why;
-        QVERIFY(!SqliteDatabase::open(dir_.filePath(u"absent.MDB"_s),
-                                      SqliteDatabase::Mode::ReadOnly, &why));
-        QVERIFY(!QFile::exists(dir_.filePath(u"absent.MDB"_s)));
-        QFile garbage(dir_.filePath(u"garbage.MDB"_s));
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write(QByteArray(4096, '\x5a'));
-        garbage.close();
-        QVERIFY(!SqliteDatabase::open(garbage.fileName(), SqliteDatabase::Mode::ReadOnly, &why));
-        QVERIFY(!why.isEmpty());
+    void factoryValuesByColumnName() {
+        QCOMPARE(FactorySettings::values().size(), FactorySettings::columns().size());
+        QCOMPARE(FactorySettings::value(u"kalima"), u"بسم الله"_s);
+        QCOMPARE(FactorySettings::value(u"NO4"), u"0"_s);
+        QVERIFY(FactorySettings::value(u"Missing").isNull());
     }
 
     void settingsStore() {

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "BuildError.h"
-#include "SqliteFile.h"
+#include "CheckedSqlite.h"
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
@@ -14,15 +14,16 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
         throw BuildError{path, 0, QStringLiteral("cannot be written (%1)").arg(file.errorString())};
 }
 
-void replaceDatabase(const QString& path, const std::function<void(SqliteFile&)>& fill) {
+void replaceDatabase(const QString& path, const std::function<void(SqliteDatabase&)>& fill) {
     const QString temporary = path + QStringLiteral(".new");
     QFile::remove(temporary);  // left by an interrupted build
     try {
         {
-            SqliteFile db(temporary, SqliteFile::Mode::CreateNew);
-            db.exec("BEGIN");
-            fill(db);
-            db.exec("COMMIT");
+            const std::unique_ptr<SqliteDatabase> db =
+                checked::open(temporary, SqliteDatabase::Mode::Create);
+            checked::execute(*db, u"BEGIN");
+            fill(*db);
+            checked::execute(*db, u"COMMIT");
         }
         renameOver(temporary, path);
     } catch (...) {

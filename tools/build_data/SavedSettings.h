@@ -2,23 +2,15 @@
 
 #include <QString>
 #include <QStringList>
-#include <array>
 
-// The one row of table Lang in Quran.MDB: the user's settings.
+// The one row of table Lang in an existing Quran.MDB: the user's settings, kept by a rebuild.
 namespace savedsettings {
-
-inline constexpr std::array<const char*, 15> kColumns = {
-    "Kalima", "Aia", "AiaNo", "Ara", "AraNo", "Kurd", "KurdNo", "Eng",
-    "EngNo",  "NO1", "NO2",   "NO3", "NO4",   "Lang", "Sura"};
-
-// Values in column order: what a first start and the reset command show.
-QStringList factoryValues();
 
 enum class Found { NoFile, NoRow, Row, Unreadable };
 
 struct Lookup {
     Found found = Found::NoFile;
-    QStringList values;  // column order; set when found == Row
+    QStringList values;  // in the order of FactorySettings::columns(); set when found == Row
     QString problem;     // set when found == Unreadable
 };
 

@@ -1,16 +1,17 @@
 #include "SearchDatabase.h"
 
+#include "CheckedSqlite.h"
 #include "OutputFiles.h"
 #include "SourceText.h"
-#include "SqliteFile.h"
 #include "VersePositions.h"
 
 int writeSearchDatabase(const QString& path, const SourceText& cleanText) {
     int rows = 0;
-    replaceDatabase(path, [&](SqliteFile& db) {
-        db.exec("CREATE TABLE Data (No1 TEXT, Num1 TEXT, Num3 TEXT, Mum1 TEXT, No TEXT)");
-        SqliteStatement insert =
-            db.prepare("INSERT INTO Data (No1, Num1, Num3, Mum1, No) VALUES (?, ?, ?, ?, ?)");
+    replaceDatabase(path, [&](SqliteDatabase& db) {
+        checked::execute(db,
+                         u"CREATE TABLE Data (No1 TEXT, Num1 TEXT, Num3 TEXT, Mum1 TEXT, No TEXT)");
+        SqliteStatement insert = checked::prepare(
+            db, u"INSERT INTO Data (No1, Num1, Num3, Mum1, No) VALUES (?, ?, ?, ?, ?)");
         const std::vector<VersePosition>& positions = versePositions();
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const QString ordinal = QString::number(i + 1);
@@ -23,14 +24,15 @@ int writeSearchDatabase(const QString& path, const SourceText& cleanText) {
                 if (end < 0)
                     end = text.size();
                 if (end > start) {
-                    insert.run({ordinal, text.sliced(start, end - start), label, text.sliced(start),
-                                verseNumber});
+                    checked::run(db, insert,
+                                 {ordinal, text.sliced(start, end - start), label,
+                                  text.sliced(start), verseNumber});
                     ++rows;
                 }
                 start = end + 1;
             }
         }
-        db.exec("CREATE INDEX DataMum1 ON Data(Mum1)");
+        checked::execute(db, u"CREATE INDEX DataMum1 ON Data(Mum1)");
     });
     return rows;
 }

@@ -1,38 +1,42 @@
 #include "VerseDatabase.h"
 
+#include "CheckedSqlite.h"
+#include "FactorySettings.h"
 #include "OutputFiles.h"
 #include "SourceText.h"
-#include "SqliteFile.h"
 #include "VersePositions.h"
 
 namespace {
 
-void fillVerses(SqliteFile& db, const SourceText& cleanText) {
-    db.exec("CREATE TABLE Data (No1 TEXT, Num3 TEXT, Mum1 TEXT, Num1 TEXT, No TEXT)");
-    SqliteStatement insert =
-        db.prepare("INSERT INTO Data (No1, Num3, Mum1, Num1, No) VALUES (?, ?, ?, ?, ?)");
+void fillVerses(SqliteDatabase& db, const SourceText& cleanText) {
+    checked::execute(db, u"CREATE TABLE Data (No1 TEXT, Num3 TEXT, Mum1 TEXT, Num1 TEXT, No TEXT)");
+    SqliteStatement insert = checked::prepare(
+        db, u"INSERT INTO Data (No1, Num3, Mum1, Num1, No) VALUES (?, ?, ?, ?, ?)");
     const std::vector<VersePosition>& positions = versePositions();
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const Surah& surah = *positions[i].surah;
         const QString verseNumber = QString::number(positions[i].verseNumber);
         // Num3 begins with the surah's item text, so a prefix query selects one surah.
-        insert.run({QString::number(i + 1), surah.itemText + u' ' + verseNumber,
-                    surah.arabicName + u' ' + verseNumber, cleanText.verses[i], verseNumber});
+        checked::run(db, insert,
+                     {QString::number(i + 1), surah.itemText + u' ' + verseNumber,
+                      surah.arabicName + u' ' + verseNumber, cleanText.verses[i], verseNumber});
     }
-    db.exec("CREATE INDEX DataNum3 ON Data(Num3)");
+    checked::execute(db, u"CREATE INDEX DataNum3 ON Data(Num3)");
 }
 
-// Table Lang's columns follow savedsettings::kColumns, all text.
-void fillSettings(SqliteFile& db, const QStringList& values) {
-    QByteArray create = "CREATE TABLE Lang (";
-    QByteArray insert = "INSERT INTO Lang VALUES (";
-    for (std::size_t i = 0; i < savedsettings::kColumns.size(); ++i) {
-        const QByteArray separator = i == 0 ? "" : ", ";
-        create += separator + savedsettings::kColumns[i] + " TEXT";
-        insert += separator + "?";
+// Table Lang has the factory columns, all text.
+void fillSettings(SqliteDatabase& db, const QStringList& values) {
+    QString create = QStringLiteral("CREATE TABLE Lang (");
+    QString insert = QStringLiteral("INSERT INTO Lang VALUES (");
+    const QStringList& columns = FactorySettings::columns();
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const QString separator = i == 0 ? QString() : QStringLiteral(", ");
+        create += separator + columns[i] + QStringLiteral(" TEXT");
+        insert += separator + u'?';
     }
-    db.exec((create + ')').constData());
-    db.prepare((insert + ')').constData()).run(values);
+    checked::execute(db, create + u')');
+    SqliteStatement row = checked::prepare(db, insert + u')');
+    checked::run(db, row, values);
 }
 
 }  // namespace
@@ -46,10 +50,9 @@ VerseDatabaseReport writeVerseDatabase(const QString& path, const SourceText& cl
         report.problem = existing.problem;
         renameOver(path, report.unreadableMovedTo);
     }
-    const QStringList settings = existing.found == savedsettings::Found::Row
-                                     ? existing.values
-                                     : savedsettings::factoryValues();
-    replaceDatabase(path, [&](SqliteFile& db) {
+    const QStringList settings =
+        existing.found == savedsettings::Found::Row ? existing.values : FactorySettings::values();
+    replaceDatabase(path, [&](SqliteDatabase& db) {
         fillVerses(db, cleanText);
         fillSettings(db, settings);
     });

@@ -1,0 +1,330 @@
+#include "Quran1.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "BY1.h"
+#include "ProgramEnd.h"
+#include "RecordGrid.h"
+#include "RecordSource.h"
+#include "SettingsRow.h"
+#include "SurahBox.h"
+#include "Surat1.h"
+#include "VerseCopy.h"
+#include "WebSites.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+QPlainTextEdit* pane(QWidget* parent, const QString& name, const char* background,
+                     Qt::Alignment alignment) {
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setStyleSheet(u"QPlainTextEdit { color: white; background-color: %1; }"_s.arg(
+        QLatin1StringView(background)));
+    QTextOption option = edit->document()->defaultTextOption();
+    option.setAlignment(alignment | Qt::AlignAbsolute);
+    edit->document()->setDefaultTextOption(option);
+    return edit;
+}
+
+template <typename Widget>
+Widget* control(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& geometry) {
+    auto* push = control<QPushButton>(parent, name, geometry);
+    push->setText(caption);
+    return push;
+}
+
+QAction* item(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+// The controls under one explanation pane: font, size, bold and the copy button.
+struct PaneRow {
+    QComboBox* font;
+    QComboBox* size;
+    QCheckBox* bold;
+    QPushButton* copy;
+};
+
+PaneRow paneRow(QWidget* parent, int top, int fontWidth, const QStringList& names,
+                const QString& copyCaption, int copyWidth) {
+    const int sizeLeft = 8 + fontWidth + 4;
+    PaneRow row{control<QComboBox>(parent, names[0], {8, top, fontWidth, 24}),
+                control<QComboBox>(parent, names[1], {sizeLeft, top, 46, 24}),
+                control<QCheckBox>(parent, names[2], {sizeLeft + 50, top, 58, 24}),
+                button(parent, names[3], copyCaption, {sizeLeft + 112, top, copyWidth, 24})};
+    row.font->setEditable(true);
+    row.font->setInsertPolicy(QComboBox::NoInsert);
+    row.bold->setText(u"Bold"_s);
+    return row;
+}
+
+}  // namespace
+
+void arm(QTimer& timer, int ms) {
+    if (ms > 0)
+        timer.start(ms);
+    else
+        timer.stop();
+}
+
+Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
+    : QMainWindow(parent), sources(sources_) {
+    setObjectName(u"Quran1"_s);
+    setWindowTitle(u"Zephyrane"_s);
+    for (QTimer* timer : {&Timer1, &Timer6, &Timer11, &Timer2, &Timer3, &Timer5})
+        timer->setTimerType(Qt::PreciseTimer);
+    createControls();
+    createMenus();
+    Form_Load();
+    bindToSettingsRow();
+    connectHandlers();
+
+    connect(&Timer1, &QTimer::timeout, this, &Quran1::Timer1_Timer);
+    connect(&Timer6, &QTimer::timeout, this, &Quran1::Timer6_Timer);
+    connect(&Timer11, &QTimer::timeout, this, &Quran1::Timer11_Timer);
+    connect(&Timer3, &QTimer::timeout, this, &Quran1::Timer3_Timer);
+    connect(&Timer5, &QTimer::timeout, this, &Quran1::Timer5_Timer);
+    arm(Timer1, 1);
+    arm(Timer6, 500);
+}
+
+Quran1::~Quran1() = default;
+
+void Quran1::createControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(14550 / kTwipsPerPixel, 7875 / kTwipsPerPixel);
+    setCentralWidget(client);
+
+    Frame1 = control<QGroupBox>(client, u"Frame1"_s, twips(75, 0, 10335, 2775));
+    Frame4 = control<QGroupBox>(client, u"Frame4"_s, twips(75, 2805, 5175, 3330));
+    Frame5 = control<QGroupBox>(client, u"Frame5"_s, twips(5235, 2805, 5175, 3330));
+    Frame3 = control<QGroupBox>(client, u"Frame3"_s, twips(75, 6165, 10335, 1650));
+    Frame2 = control<QGroupBox>(client, u"Frame2"_s, twips(10455, 0, 3975, 7695));
+    Frame1->setTitle(u"A'ia Leg"_s);
+    for (QGroupBox* frame : {Frame4, Frame5, Frame3})
+        frame->setTitle(u"Frame3"_s);
+    Frame2->setTitle(u"Type Place"_s);
+
+    const char* olive = "rgb(64, 64, 0)";
+    const char* teal = "rgb(0, 64, 64)";
+    const auto right = Qt::AlignRight;
+    Text4 = pane(Frame1, u"Text4"_s, olive, right);
+    Text4->setGeometry(8, 20, 673, 126);
+    TE2 = pane(Frame4, u"TE2"_s, teal, right);
+    TE2->setGeometry(8, 20, 329, 164);
+    Te1 = pane(Frame5, u"Te1"_s, teal, right);
+    Te1->setGeometry(8, 20, 329, 164);
+    TE3 = pane(Frame3, u"TE3"_s, teal, Qt::AlignLeft);
+    TE3->setGeometry(8, 20, 673, 54);
+
+    // The verse pane's style controls and the five verse copy buttons.
+    const PaneRow verse =
+        paneRow(Frame1, 152, 150, {u"Combo2"_s, u"Combo6"_s, u"Check0"_s, u"Command4"_s},
+                u"A'ia Copy"_s, 80);
+    Combo2 = verse.font;
+    Combo6 = verse.size;
+    Check0 = verse.bold;
+    Command4 = verse.copy;
+    Command8 = button(Frame1, u"Command8"_s, u"A'ia + All "_s, {358, 152, 78, 24});
+    Command7 = button(Frame1, u"Command7"_s, u"A'ia + Arabic "_s, {440, 152, 78, 24});
+    Command6 = button(Frame1, u"Command6"_s, u"A'ia + Kurdish"_s, {522, 152, 78, 24});
+    Command5 = button(Frame1, u"Command5"_s, u"A'ia + English"_s, {604, 152, 78, 24});
+
+    const PaneRow kurdish =
+        paneRow(Frame4, 190, 120, {u"Combo4"_s, u"Combo8"_s, u"Check3"_s, u"Command10"_s},
+                u"A'ia + Kurdish"_s, 95);
+    Combo4 = kurdish.font;
+    Combo8 = kurdish.size;
+    Check3 = kurdish.bold;
+    Command10 = kurdish.copy;
+    const PaneRow arabic =
+        paneRow(Frame5, 190, 120, {u"Combo3"_s, u"Combo7"_s, u"Check1"_s, u"Command9"_s},
+                u"A'ia+Arabic "_s, 95);
+    Combo3 = arabic.font;
+    Combo7 = arabic.size;
+    Check1 = arabic.bold;
+    Command9 = arabic.copy;
+    const PaneRow english =
+        paneRow(Frame3, 80, 150, {u"Combo5"_s, u"Combo9"_s, u"Check2"_s, u"Command11"_s},
+                u"A'ia + English"_s, 100);
+    Combo5 = english.font;
+    Combo9 = english.size;
+    Check2 = english.bold;
+    Command11 = english.copy;
+
+    // Search and reading controls at the head of the grids' frame.
+    Command2 = button(Frame2, u"Command2"_s, u"القرآن الكريم"_s, {8, 18, 122, 26});
+    Command1 = button(Frame2, u"Command1"_s, u"البحث"_s, {135, 18, 122, 26});
+    Command1->setEnabled(false);
+    Text = control<QLineEdit>(Frame2, u"Text"_s, {8, 50, 249, 28});
+    Text->setAlignment(Qt::AlignRight);
+    Combo1 = new SurahBox(Frame2);
+    Combo1->setObjectName(u"Combo1"_s);
+    Combo1->setGeometry(8, 50, 249, 28);
+    Combo1->hide();
+    Adad1 = control<QLineEdit>(Frame2, u"Adad1"_s, {8, 82, 50, 24});
+    Adad1->setReadOnly(true);
+    Adad1->setText(u"0"_s);
+    Text8 = control<QLineEdit>(Frame2, u"Text8"_s, {62, 82, 70, 24});
+    Text8->setReadOnly(true);
+    Text8->setAlignment(Qt::AlignCenter);
+    Text8->setText(u" أيـــة "_s);
+    Command14 = button(Frame2, u"Command14"_s, u"نسخ سورة"_s, {136, 82, 121, 24});
+    List2 = control<QLabel>(Frame2, u"List2"_s, {8, 110, 249, 20});
+    List2->setAlignment(Qt::AlignCenter);
+    List2->setText(u"﴾ ❁ ﴿"_s);
+    for (QWidget* widget : {static_cast<QWidget*>(Adad1), static_cast<QWidget*>(Text8),
+                            static_cast<QWidget*>(Command14), static_cast<QWidget*>(List2)})
+        widget->hide();
+
+    Picture1 = control<QFrame>(Frame2, u"Picture1"_s, {8, 134, 249, 22});
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    Text3 = control<QLabel>(Picture1, u"Text3"_s, {4, 1, 241, 20});
+    DBGrid1 = new RecordGrid(sources.Data1, {u"Num1"_s, u"Num3"_s}, Frame2);
+    DBGrid2 = new RecordGrid(sources.Data3, {u"Num1"_s, u"Mum1"_s}, Frame2);
+    for (RecordGrid* grid : {DBGrid1, DBGrid2}) {
+        grid->setGeometry(8, 160, 249, 345);
+        grid->setLayoutDirection(Qt::RightToLeft);
+    }
+    DBGrid1->setObjectName(u"DBGrid1"_s);
+    DBGrid2->setObjectName(u"DBGrid2"_s);
+
+    // The stored surah position, at the window's edge where nobody sees it.
+    Label1 = control<QLabel>(client, u"Label1"_s, {0, 0, 0, 0});
+    Label3 = control<QLabel>(client, u"Label3"_s, {0, 0, 0, 0});
+    Label1->hide();
+    Label3->hide();
+}
+
+void Quran1::createMenus() {
+    File = menuBar()->addMenu(u"      <<  File >>"_s);
+    Surat = item(File, u"Surat"_s, u"Surat(s)  Copy"_s);
+    Copy = File->addMenu(u"Copy   "_s);
+    CopyA = item(Copy, u"CopyA"_s, u"                 Copy A'ia"_s);
+    CopyAA = item(Copy, u"CopyAA"_s, u"  Copy A'ia + Arabic"_s);
+    CopyAE = item(Copy, u"CopyAE"_s, u" Copy A'ia + English"_s);
+    CopyAK = item(Copy, u"CopyAK"_s, u"Copy A'ia + Kurdish"_s);
+    Reset1 = item(File, u"Reset1"_s, u"Reset"_s);
+    End1 = item(File, u"End1"_s, u"End"_s);
+    Lang = menuBar()->addMenu(u"<<Language>>"_s);
+    Ar = item(Lang, u"Ar"_s, u"عربي "_s);
+    En = item(Lang, u"En"_s, u"English "_s);
+    Ku = item(Lang, u"Ku"_s, u"كوردى "_s);
+    for (QAction* language : {Ar, En, Ku})
+        language->setCheckable(true);
+    Help1 = menuBar()->addMenu(u"Help"_s);
+    Command3 = item(Help1, u"Command3"_s, u"About"_s);
+    Web3 = Help1->addMenu(u"Home Page"_s);
+    Web1 = item(Web3, u"Web1"_s, u"Home Page"_s);
+    Web2 = item(Web3, u"Web2"_s, u"Home Page"_s);
+    File->setObjectName(u"File"_s);
+    Copy->setObjectName(u"Copy"_s);
+    Lang->setObjectName(u"Lang"_s);
+    Help1->setObjectName(u"Help1"_s);
+    Web3->setObjectName(u"Web3"_s);
+}
+
+void Quran1::Form_Load() {
+    DBGrid2->hide();
+    Skin1.SkinWindow(this);
+    for (int n = 8; n <= 44; n += n < 14 ? 1 : 2) {
+        for (QComboBox* sizes : {Combo6, Combo7, Combo8, Combo9})
+            sizes->addItem(QString::number(n));
+    }
+    arm(Timer3, 1);
+    const QStringList verseFonts = {
+        u"Andalus"_s, u"Arial"_s,  u"Courier New"_s,     u"Microsoft Sans Serif"_s,
+        u"System"_s,  u"Tahoma"_s, u"Times New Roman"_s, u"Traditional Arabic"_s};
+    Combo2->addItems(verseFonts);
+    Combo2->addItem(u"Traditional Arabic-Q"_s);
+    Combo3->addItems(verseFonts);
+    Combo4->addItems({u"Courier"_s, u"Quran Kurdish Tafseer"_s, u"Tahoma-K"_s});
+    Combo5->addItems({u"Andalus"_s, u"Arial"_s, u"Courier New"_s, u"Fixedsys"_s,
+                      u"Microsoft Sans Serif"_s, u"MS Sans Serif"_s, u"System"_s, u"Tahoma"_s,
+                      u"Times New Roman"_s, u"Traditional Arabic"_s});
+    // Filling a list selects its first entry; the lists keep their creation state until the
+    // settings row gives them their values.
+    for (QComboBox* sizes : {Combo6, Combo7, Combo8, Combo9})
+        sizes->setCurrentIndex(-1);
+    const std::pair<QComboBox*, QString> fonts[] = {{Combo2, u"Traditional Arabic"_s},
+                                                    {Combo3, u"Traditional Arabic"_s},
+                                                    {Combo4, u"Tahoma-Quvel"_s},
+                                                    {Combo5, u"Verdana"_s}};
+    for (const auto& [list, name] : fonts) {
+        list->setCurrentIndex(-1);
+        list->setEditText(name);
+    }
+}
+
+void Quran1::connectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &Quran1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Quran1::Command2_Click);
+    connect(Command14, &QPushButton::clicked, this, &Quran1::Command14_Click);
+    connect(Combo1, &SurahBox::surahChanged, this, &Quran1::Combo1_Click);
+    connect(DBGrid1, &RecordGrid::rowClicked, this, [this] { arm(Timer1, 1); });
+    connect(DBGrid2, &RecordGrid::rowClicked, this, [this] { arm(Timer6, 1); });
+    connect(DBGrid2, &RecordGrid::cellMoved, this, [this] { arm(Timer6, 1); });
+    connect(Surat, &QAction::triggered, this, &Quran1::Surat_Click);
+    connect(Command3, &QAction::triggered, this, &Quran1::Command3_Click);
+    connect(End1, &QAction::triggered, this, &Quran1::End1_Click);
+    connect(Web1, &QAction::triggered, this, [] { WebSites::open(WebSites::kIslamicSiteHost); });
+    connect(Web2, &QAction::triggered, this, [] { WebSites::open(WebSites::kMakerSiteHost); });
+
+    const std::pair<QObject*, VerseCopy> copies[] = {
+        {Command4, VerseCopy::Verse},        {CopyA, VerseCopy::Verse},
+        {Command7, VerseCopy::VerseArabic},  {CopyAA, VerseCopy::VerseArabic},
+        {Command6, VerseCopy::VerseKurdish}, {CopyAK, VerseCopy::VerseKurdish},
+        {Command5, VerseCopy::VerseEnglish}, {CopyAE, VerseCopy::VerseEnglish},
+        {Command8, VerseCopy::VerseAll},     {Command9, VerseCopy::ArabicOnly},
+        {Command10, VerseCopy::KurdishOnly}, {Command11, VerseCopy::EnglishOnly}};
+    for (const auto& [sender, command] : copies) {
+        auto copy = [this, command = command] {
+            putOnClipboard(verseCopyText(command, {Text4->toPlainText(), Te1->toPlainText(),
+                                                   TE2->toPlainText(), TE3->toPlainText()}));
+        };
+        if (auto* push = qobject_cast<QPushButton*>(sender))
+            connect(push, &QPushButton::clicked, this, copy);
+        else
+            connect(static_cast<QAction*>(sender), &QAction::triggered, this, copy);
+    }
+}
+
+void Quran1::Command3_Click() {
+    auto* about = new BY1(this);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}
+
+void Quran1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    End1_Click();
+}
+
+void Quran1::End1_Click() {
+    // Every setting was written as it changed; only a write the file refused is still held.
+    sources.Data2->flush();
+    endProgramNow(0);
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+
+#include "MainWindowMode.h"
+#include "PaneTexts.h"
+#include "Skin.h"
+
+class RecordGrid;
+class RecordSource;
+class SettingsRow;
+class SqliteDatabase;
+class SurahBox;
+class Surat1;
+struct VerseLists;
+
+// What the main window works on: the verse lists of the splash window and the three record
+// sources with the settings row, all opened before the window is created.
+struct Quran1Sources {
+    const VerseLists* verseLists = nullptr;
+    RecordSource* Data1 = nullptr;  // search results
+    SettingsRow* Data2 = nullptr;   // the settings row
+    RecordSource* Data3 = nullptr;  // the verses of one surah
+};
+
+// The working window: search, surah reading, the four panes, copy commands and pane styles.
+// Controls keep their names; handlers are named after the control and event they serve.
+class Quran1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit Quran1(const Quran1Sources& sources, QWidget* parent = nullptr);
+    ~Quran1() override;
+
+    MainWindowMode mode() const { return mode_; }
+    // The surah copy window, created hidden on first reference.
+    Surat1* surat1();
+
+    // Handlers, public so that the other windows and tests can run them by name.
+    void Text_Change();
+    void Command1_Click();
+    void SearchAndShow();
+    void Combo1_Click();
+    void Command2_Click();
+    void Command14_Click();
+    void Surat_Click();
+    void Command3_Click();
+    void End1_Click();
+    void Timer1_Timer();
+    void Timer6_Timer();
+    void Timer11_Timer();
+    void Timer3_Timer();
+    void Timer5_Timer();
+
+    // Visible controls.
+    QLineEdit* Text = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command14 = nullptr;
+    SurahBox* Combo1 = nullptr;
+    QLineEdit *Adad1 = nullptr, *Text8 = nullptr;
+    QLabel *List2 = nullptr, *Text3 = nullptr;
+    QFrame* Picture1 = nullptr;
+    RecordGrid *DBGrid1 = nullptr, *DBGrid2 = nullptr;
+    QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr,
+              *Frame5 = nullptr;
+    QPlainTextEdit *Text4 = nullptr, *Te1 = nullptr, *TE2 = nullptr, *TE3 = nullptr;
+    QComboBox *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr, *Combo5 = nullptr;
+    QComboBox *Combo6 = nullptr, *Combo7 = nullptr, *Combo8 = nullptr, *Combo9 = nullptr;
+    QCheckBox *Check0 = nullptr, *Check1 = nullptr, *Check2 = nullptr, *Check3 = nullptr;
+    QPushButton *Command4 = nullptr, *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr,
+                *Command8 = nullptr;
+    QPushButton *Command9 = nullptr, *Command10 = nullptr, *Command11 = nullptr;
+    // Labels bound to the stored surah position, kept out of sight.
+    QLabel *Label1 = nullptr, *Label3 = nullptr;
+
+    // Menus and their items.
+    QMenu *File = nullptr, *Copy = nullptr, *Lang = nullptr, *Help1 = nullptr, *Web3 = nullptr;
+    QAction *Surat = nullptr, *CopyA = nullptr, *CopyAA = nullptr, *CopyAE = nullptr,
+            *CopyAK = nullptr, *Reset1 = nullptr, *End1 = nullptr;
+    QAction *Ar = nullptr, *En = nullptr, *Ku = nullptr;
+    QAction *Command3 = nullptr, *Web1 = nullptr, *Web2 = nullptr;
+
+    // Hidden fields that are only variables.
+    QString Te = QStringLiteral("No");  // the query word
+    QString Text15;                     // surah name parsed by the last search refresh
+    QString Dat2;                       // its transliteration
+    QString dat1;                       // transliteration of the chosen surah
+    QString Text6;                      // the count word of the interface language
+
+    // Hidden fields bound to the current records and the settings row.
+    QString Text1() const;   // No1 of the search result
+    QString Text5() const;   // Num3 of the search result
+    QString No0() const;     // No of the search result
+    QString Text11() const;  // No1 of the surah verse
+    QString Text7() const;   // Mum1 of the surah verse
+    QString Text14() const;  // No of the surah verse
+    QString Text2() const;   // the interface language name
+    void setText2(const QString& name);
+
+    // One-shot steps: a positive interval arms the timer, its tick runs the step once.
+    QTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
+
+    Quran1Sources sources;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+    void Form_Load();
+    void bindToSettingsRow();
+    void setMode(MainWindowMode mode);
+    void fillPanes(const PaneTexts& texts);
+    void emptyPanes();
+    void fillPanesFromSearchResult();
+    bool Text_KeyDown(int key);
+    void selectSurahPosition(qint64 position);
+
+    Skin Skin1{SkinKind::Green};
+    MainWindowMode mode_ = MainWindowMode::Search;
+    QPointer<Surat1> surat1_;
+};
+
+// Arms a one-shot step timer with `ms`, or disarms it with 0.
+void arm(QTimer& timer, int ms);

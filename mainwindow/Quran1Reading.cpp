@@ -1,0 +1,96 @@
+// Surah reading: the surah box, the switch to reading mode and the surah copy command.
+#include "DecimalText.h"
+#include "Quran1.h"
+#include "RecordGrid.h"
+#include "RecordSource.h"
+#include "SettingsRow.h"
+#include "SettingsStore.h"
+#include "SurahBox.h"
+#include "SurahCatalogue.h"
+#include "Surat1.h"
+
+using namespace Qt::StringLiterals;
+
+QString Quran1::Text11() const {
+    return sources.Data3->field(u"No1"_s);
+}
+QString Quran1::Text7() const {
+    return sources.Data3->field(u"Mum1"_s);
+}
+QString Quran1::Text14() const {
+    return sources.Data3->field(u"No"_s);
+}
+
+void Quran1::Combo1_Click() {
+    const QString position = QString::number(Combo1->currentIndex());
+    Label3->setText(position);
+    sources.Data2->write(u"Sura"_s, position);
+    const QString text = Combo1->currentText();
+    sources.Data3->setRecordSource(u" select * from data where Num3 like '"_s + text + u"*'"_s);
+    sources.Data3->refresh();  // typed text the query cannot take keeps the last verses
+    if (const Surah* surah = SurahCatalogue::instance().findByItemText(text)) {
+        dat1 = surah->transliteration;
+        Adad1->setText(QString::number(surah->verseCount));
+    }
+    arm(Timer6, 1);
+    SettingsStore::write(SettingsStore::kSurahPositionKey, position);
+}
+
+void Quran1::Timer6_Timer() {
+    const QString ordinal = Text11();
+    if (ordinal.isEmpty()) {
+        emptyPanes();
+    } else {
+        fillPanes(PaneTexts::forVerse(*sources.verseLists, DecimalText::leadingDigits(ordinal),
+                                      Text7(), dat1, Text14()));
+    }
+    arm(Timer6, 0);
+}
+
+void Quran1::selectSurahPosition(qint64 position) {
+    // Positions outside the list leave the selection as it was.
+    if (position < -1 || position >= Combo1->count())
+        return;
+    Combo1->setCurrentIndex(int(position));
+}
+
+void Quran1::setMode(MainWindowMode mode) {
+    mode_ = mode;
+    const bool search = mode == MainWindowMode::Search;
+    Text->setVisible(search);
+    DBGrid1->setVisible(search);
+    for (QWidget* reading : {static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Adad1),
+                             static_cast<QWidget*>(Text8), static_cast<QWidget*>(List2),
+                             static_cast<QWidget*>(Command14), static_cast<QWidget*>(DBGrid2)})
+        reading->setVisible(!search);
+    Command1->setEnabled(!search);
+    Command2->setEnabled(search);
+}
+
+void Quran1::Command2_Click() {
+    selectSurahPosition(DecimalText::roundedValue(Label3->text()));
+    setMode(MainWindowMode::Reading);
+    selectSurahPosition(
+        DecimalText::roundedValue(SettingsStore::read(SettingsStore::kSurahPositionKey)));
+    arm(Timer6, 1);
+    surat1()->Label1->setText(QString());
+}
+
+void Quran1::Command14_Click() {
+    Surat1* copyWindow = surat1();
+    copyWindow->Combo1->setCurrentIndex(Combo1->currentIndex());
+    copyWindow->Combo3->setCurrentIndex(Combo1->currentIndex());
+    copyWindow->setWindowModality(Qt::ApplicationModal);
+    copyWindow->show();
+}
+
+void Quran1::Surat_Click() {
+    Command2_Click();
+    Command14_Click();
+}
+
+Surat1* Quran1::surat1() {
+    if (!surat1_)
+        surat1_ = new Surat1(this);
+    return surat1_;
+}

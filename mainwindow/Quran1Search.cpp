@@ -1,0 +1,164 @@
+// The search box, the search button and the display of search results.
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include "DecimalText.h"
+#include "Quran1.h"
+#include "RecordSource.h"
+#include "SurahCatalogue.h"
+#include "SurahNameParse.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kNoWord = u"No"_s;
+constexpr char16_t kKeheh = u'\u06A9';
+constexpr char16_t kKaf = u'\u0643';
+
+QString searchQuery(const QString& word) {
+    return u" select * from data where Mum1 like '"_s + word + u"*'"_s;
+}
+
+}  // namespace
+
+QString Quran1::Text1() const {
+    return sources.Data1->field(u"No1"_s);
+}
+QString Quran1::Text5() const {
+    return sources.Data1->field(u"Num3"_s);
+}
+QString Quran1::No0() const {
+    return sources.Data1->field(u"No"_s);
+}
+
+void Quran1::fillPanes(const PaneTexts& texts) {
+    Text4->setPlainText(texts.Text4);
+    Te1->setPlainText(texts.Te1);
+    TE2->setPlainText(texts.TE2);
+    TE3->setPlainText(texts.TE3);
+}
+
+void Quran1::emptyPanes() {
+    fillPanes({});
+}
+
+void Quran1::fillPanesFromSearchResult() {
+    const QString ordinal = Text1();
+    if (ordinal.isEmpty())
+        return;
+    fillPanes(PaneTexts::forVerse(*sources.verseLists, DecimalText::leadingDigits(ordinal), Text5(),
+                                  Dat2, No0()));
+}
+
+void Quran1::Text_Change() {
+    if (Text->text().startsWith(u' ')) {
+        // Runs this procedure again, nested, for the text without its first blank.
+        Text->setText(Text->text().mid(1));
+    }
+    emptyPanes();
+    Te = Text->text().isEmpty() ? kNoWord : Text->text();
+    if (Text->text().startsWith(u' '))
+        return;
+    sources.Data1->setRecordSource(searchQuery(Te));
+    sources.Data1->refresh();  // a word the query cannot take leaves the last result
+    if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
+        Dat2 = surah->transliteration;
+    fillPanesFromSearchResult();
+    arm(Timer11, 2000);
+}
+
+bool Quran1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Text)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (Text_KeyDown(key->key()))
+            return true;
+        QString typed = key->text();
+        if (typed.contains(QChar(kKeheh))) {
+            // A typed keheh enters the box as kaf; pasted text is left alone.
+            typed.replace(QChar(kKeheh), QChar(kKaf));
+            Text->insert(typed);
+            return true;
+        }
+    } else if (event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        if (input->commitString().contains(QChar(kKeheh))) {
+            QString typed = input->commitString();
+            typed.replace(QChar(kKeheh), QChar(kKaf));
+            QInputMethodEvent replaced(input->preeditString(), input->attributes());
+            replaced.setCommitString(typed, input->replacementStart(), input->replacementLength());
+            QCoreApplication::sendEvent(Text, &replaced);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Quran1::Text_KeyDown(int key) {
+    RecordSource& results = *sources.Data1;
+    if (key == Qt::Key_Down) {
+        arm(Timer1, 1);
+        results.moveNext();
+        if (results.eof()) {
+            results.refresh();
+            results.moveLast();
+        }
+        return true;
+    }
+    if (key == Qt::Key_Up) {
+        results.movePrevious();
+        arm(Timer1, 1);
+        if (results.bof()) {
+            results.refresh();
+            results.moveFirst();
+        }
+        return true;
+    }
+    return false;
+}
+
+void Quran1::SearchAndShow() {
+    const QString box = Text->text();
+    if (box.isEmpty())
+        Te = kNoWord;
+    if ((!box.isEmpty() && box.front() > u'z') || Te == kNoWord) {
+        sources.Data1->setRecordSource(searchQuery(Te));
+        // A word the query cannot take (an apostrophe, an open bracket) finds nothing
+        // rather than ending the program.
+        if (!sources.Data1->refresh())
+            sources.Data1->clearRecordSet();
+    }
+    fillPanesFromSearchResult();
+}
+
+void Quran1::Command1_Click() {
+    SearchAndShow();
+    setMode(MainWindowMode::Search);
+    arm(Timer1, 1);
+}
+
+void Quran1::Timer1_Timer() {
+    const QString reference = Text5();
+    if (std::optional<QString> name = parseSurahName(reference))
+        Text15 = *name;
+    if (Text15.startsWith(u' '))
+        Text15.remove(0, 1);
+    if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
+        Dat2 = surah->transliteration;
+    if (Text1().isEmpty())
+        emptyPanes();
+    else
+        fillPanesFromSearchResult();
+    Text3->setText(QString::number(sources.Data1->absolutePosition() + 1));
+    arm(Timer1, 0);
+}
+
+void Quran1::Timer11_Timer() {
+    RecordSource& results = *sources.Data1;
+    results.moveLast();
+    Text3->setText(QString::number(results.absolutePosition() + 1) + u' ' + Text6);
+    results.moveFirst();
+    arm(Timer11, 0);
+}

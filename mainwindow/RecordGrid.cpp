@@ -1,0 +1,48 @@
+#include "RecordGrid.h"
+
+#include <QHeaderView>
+
+#include "RecordSetModel.h"
+#include "RecordSource.h"
+
+RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget* parent)
+    : QTableView(parent), source_(source), model_(new RecordSetModel(source, columns, this)) {
+    setModel(model_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    // Uniform rows let the view skip measuring tens of thousands of them.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+
+    connect(source_, &RecordSource::currentChanged, this, &RecordGrid::showCurrentRecord);
+    connect(source_, &RecordSource::recordSetChanged, this, &RecordGrid::showCurrentRecord);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (following_ || !current.isValid())
+                    return;
+                source_->moveTo(current.row());
+                emit cellMoved();
+            });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        source_->moveTo(index.row());
+        emit rowClicked();
+    });
+}
+
+void RecordGrid::showCurrentRecord() {
+    following_ = true;
+    const int row = source_->absolutePosition();
+    if (row < 0) {
+        selectionModel()->clear();
+    } else {
+        const QModelIndex index = model_->index(row, 0);
+        selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(index);
+    }
+    following_ = false;
+}

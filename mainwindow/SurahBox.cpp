@@ -1,0 +1,36 @@
+#include "SurahBox.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "SurahCatalogue.h"
+
+SurahBox::SurahBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // Completion would rewrite what the user types; the box takes the text as typed.
+    setCompleter(nullptr);
+    setMaxVisibleItems(20);
+    addItems(SurahCatalogue::instance().itemTexts());
+    setCurrentIndex(-1);
+    connect(this, &QComboBox::currentIndexChanged, this, &SurahBox::surahChanged);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &SurahBox::takeTypedText);
+}
+
+void SurahBox::setTypedText(const QString& text) {
+    if (text == currentText() && currentIndex() < 0)
+        return;
+    takeTypedText(text);
+}
+
+void SurahBox::takeTypedText(const QString& text) {
+    const int cursor = lineEdit()->cursorPosition();
+    {
+        // Deselecting clears the text; put the typed text back without a second notice.
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(-1);
+        lineEdit()->setText(text);
+    }
+    lineEdit()->setCursorPosition(cursor);
+    emit surahChanged();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <map>
+#include <memory>
+
+#include "MainWindowSources.h"
+#include "Quran1.h"
+#include "RecordSource.h"
+#include "SettingsRow.h"
+#include "SettingsStore.h"
+#include "SqliteDatabase.h"
+#include "VerseLists.h"
+
+using Stored = std::map<QString, QString>;
+
+// A main window over a private copy of the runtime databases, with the shipped verse lists.
+class MainWindowFixture {
+  public:
+    static const VerseLists& lists() {
+        static const VerseLists loaded = [] {
+            VerseLists verseLists;
+            if (auto error =
+                    loadVerseLists(QStringLiteral(ZEPHYRANE_RUN_DIR "/Data/6.HTA"), verseLists))
+                qFatal("%s", qPrintable(error->message()));
+            return verseLists;
+        }();
+        return loaded;
+    }
+
+    // Stored values to put into the settings row before the window is created.
+    explicit MainWindowFixture(const Stored& stored = {}, const QString& storedSurahPosition = {}) {
+        QStandardPaths::setTestModeEnabled(true);
+        SettingsStore::write(SettingsStore::kSurahPositionKey, storedSurahPosition);
+        const QString data = dir.filePath(QStringLiteral("Data"));
+        QDir().mkpath(data);
+        const QString run = QStringLiteral(ZEPHYRANE_RUN_DIR "/Data/");
+        QFile::copy(run + QStringLiteral("Quran.MDB"), data + QStringLiteral("/Quran.MDB"));
+        QFile::setPermissions(data + QStringLiteral("/Quran.MDB"),
+                              QFile::ReadOwner | QFile::WriteOwner);
+        // The search database is only read.
+        QFile::link(run + QStringLiteral("AWAR.MDB"), data + QStringLiteral("/AWAR.MDB"));
+        if (!stored.empty()) {
+            QString why;
+            std::shared_ptr<SqliteDatabase> db = SqliteDatabase::open(
+                data + QStringLiteral("/Quran.MDB"), SqliteDatabase::Mode::ReadWrite, &why);
+            SettingsRow row(db);
+            row.load();
+            for (const auto& [field, value] : stored)
+                row.write(field, value);
+        }
+        if (auto failure = openQuran1Sources(dir.path(), lists(), &owner, sources))
+            qFatal("%s", qPrintable(*failure));
+        window = std::make_unique<Quran1>(sources);
+        window->show();
+    }
+
+    // Runs the event loop until every display step armed so far has run.
+    bool settle() {
+        Quran1& w = *window;
+        return QTest::qWaitFor([&] {
+            return !w.Timer1.isActive() && !w.Timer6.isActive() && !w.Timer3.isActive() &&
+                   !w.Timer11.isActive();
+        });
+    }
+
+    // Types `text` key by key, as a keyboard would (any script).
+    static void type(QWidget* widget, const QString& text) {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    // The stored value of a settings-row field, read back from the file.
+    QString storedValue(const QString& field) {
+        QString why;
+        SettingsRow row(SqliteDatabase::open(dir.filePath(QStringLiteral("Data/Quran.MDB")),
+                                             SqliteDatabase::Mode::ReadOnly, &why));
+        row.load();
+        return row.value(field);
+    }
+
+    QTemporaryDir dir;
+    QObject owner;
+    Quran1Sources sources;
+    std::unique_ptr<Quran1> window;
+};

@@ -1,0 +1,278 @@
+// Searching as the user types, stepping through matches, choosing surahs, and what the panes
+// and the count line show for each, driven through the real window.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+
+#include "MainWindowFixture.h"
+#include "RecordGrid.h"
+#include "SurahBox.h"
+#include "SurahCatalogue.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString searchQuery(const QString& word) {
+    return u" select * from data where Mum1 like '"_s + word + u"*'"_s;
+}
+
+QString verseOf(qint64 ordinal) {
+    return VerseLists::entry(MainWindowFixture::lists().List1, ordinal);
+}
+
+void clickRow(RecordGrid* grid, int row) {
+    const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+}  // namespace
+
+class TestLiveSearch : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typingSearchesAtOnce() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        QCOMPARE(w.Te, u"الرحمن"_s);
+        QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الرحمن"_s));
+        const int matches = w.sources.Data1->recordCount();
+        QVERIFY(matches > 0);
+        QCOMPARE(w.DBGrid1->model()->rowCount(), matches);
+        const qint64 first = w.sources.Data1->field(u"No1"_s).toLongLong();
+        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + verseOf(first) + u" ) "_s));
+        QVERIFY(w.Timer11.isActive());
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Text3->text(), QString::number(matches) + u' ' + w.Text6);
+        QCOMPARE(w.sources.Data1->absolutePosition(), 0);
+        QCOMPARE(fx.storedValue(u"Kalima"_s), u"الرحمن"_s);
+    }
+
+    void typedKehehBecomesKafButPastedStays() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        MainWindowFixture::type(w.Text, u"\u06A9"_s);
+        QCOMPARE(w.Text->text(), u"\u0643"_s);
+        w.Text->clear();
+        QGuiApplication::clipboard()->setText(u"\u06A9"_s);
+        w.Text->paste();
+        QCOMPARE(w.Text->text(), u"\u06A9"_s);
+    }
+
+    void leadingBlanksAndEmptyBox() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        w.Text->setText(u"  بسم"_s);
+        QCOMPARE(w.Text->text(), u"بسم"_s);
+        QCOMPARE(w.Te, u"بسم"_s);
+        QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"بسم"_s));
+        QVERIFY(!w.Text4->toPlainText().isEmpty());
+
+        w.Text->clear();
+        QCOMPARE(w.Te, u"No"_s);
+        QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"No"_s));
+        for (QPlainTextEdit* pane : {w.Text4, w.Te1, w.TE2, w.TE3})
+            QCOMPARE(pane->toPlainText(), QString());
+    }
+
+    void noMatchShowsZero() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        MainWindowFixture::type(w.Text, u"ضضض"_s);
+        QCOMPARE(w.sources.Data1->recordCount(), 0);
+        QCOMPARE(w.DBGrid1->model()->rowCount(), 0);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Text3->text(), u"0 "_s + w.Text6);
+        for (QPlainTextEdit* pane : {w.Text4, w.Te1, w.TE2, w.TE3})
+            QCOMPARE(pane->toPlainText(), QString());
+        w.Timer1_Timer();
+        QCOMPARE(w.Text3->text(), u"0"_s);
+        // Stepping in an empty result is harmless.
+        QTest::keyClick(w.Text, Qt::Key_Down);
+        QTest::keyClick(w.Text, Qt::Key_Up);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Text4->toPlainText(), QString());
+    }
+
+    void wordsTheQueryCannotTakeDoNotBreakAnything_data() {
+        QTest::addColumn<QString>("word");
+        QTest::newRow("apostrophe") << u"ال'"_s;
+        QTest::newRow("open bracket") << u"ال["_s;
+        QTest::newRow("injection") << u"x' or 'a'='a"_s;
+        QTest::newRow("long paste") << QString(100000, u'ب');
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + u"ب"_s;
+        QTest::newRow("marks and wildcards") << u"\u200f*?#[!-]\u200e"_s;
+    }
+    void wordsTheQueryCannotTakeDoNotBreakAnything() {
+        QFETCH(QString, word);
+        // Stored and then typed: at start-up, with the search button, and live.
+        MainWindowFixture fx(Stored{{u"Kalima"_s, word}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        w.Command2->click();
+        w.Command1->click();
+        w.Text->setText(u"ب"_s + word);
+        QTest::keyClick(w.Text, Qt::Key_Down);
+        QVERIFY(fx.settle());
+        // The box holds at most its maximum length of a paste.
+        QCOMPARE(w.Text->text(), (u"ب"_s + word).left(w.Text->maxLength()));
+    }
+
+    void arrowKeysStopAtBothEnds() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        QVERIFY(fx.settle());
+        RecordSource& results = *w.sources.Data1;
+        const int last = results.recordCount() - 1;
+        QVERIFY(last >= 2);
+
+        QTest::keyClick(w.Text, Qt::Key_Up);
+        QVERIFY(fx.settle());
+        QCOMPARE(results.absolutePosition(), 0);
+        QCOMPARE(w.Text3->text(), u"1"_s);
+        QCOMPARE(w.Text->text(), u"الرحمن"_s);  // the box never sees the arrows
+
+        QTest::keyClick(w.Text, Qt::Key_Down);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Text3->text(), u"2"_s);
+        QCOMPARE(w.Text4->toPlainText(), u"( "_s + verseOf(results.field(u"No1"_s).toLongLong()) +
+                                             u" ) "_s + results.field(u"Num3"_s) + u"] \u0640"_s);
+        for (int i = 0; i < last + 3; ++i)
+            QTest::keyClick(w.Text, Qt::Key_Down);
+        QVERIFY(fx.settle());
+        QCOMPARE(results.absolutePosition(), last);
+        QCOMPARE(w.Text3->text(), QString::number(last + 1));
+    }
+
+    void gridClicksAndTheCountLine() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        const int matches = w.sources.Data1->recordCount();
+        // A row clicked while the count line is pending stays in the panes.
+        clickRow(w.DBGrid1, 2);
+        QVERIFY(QTest::qWaitFor([&] { return !w.Timer1.isActive(); }));
+        QCOMPARE(w.Text3->text(), u"3"_s);
+        const QString third = w.Text4->toPlainText();
+        QVERIFY(third.contains(w.sources.Data1->field(u"Num3"_s)));
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Text3->text(), QString::number(matches) + u' ' + w.Text6);
+        QCOMPARE(w.sources.Data1->absolutePosition(), 0);
+        QCOMPARE(w.Text4->toPlainText(), third);
+    }
+
+    void searchButtonRequeriesOnlyForArabic() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        const QString marker = searchQuery(u"بسم"_s);
+        w.Command2->click();
+
+        w.Text->setText(u"abc"_s);
+        w.sources.Data1->setRecordSource(marker);
+        w.Command1->click();
+        QCOMPARE(w.sources.Data1->recordSource(), marker);
+        QCOMPARE(w.mode(), MainWindowMode::Search);
+
+        w.Text->setText(u"الحمد"_s);
+        w.sources.Data1->setRecordSource(marker);
+        w.Command2->click();
+        w.Command1->click();
+        QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الحمد"_s));
+    }
+
+    // Every surah's name in a search record gives its transliteration in the English pane.
+    void everySurahNameIsFound() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        for (const Surah& surah : SurahCatalogue::instance().rows()) {
+            w.sources.Data1->setRecordSource(u" select * from data where Num3 like '"_s +
+                                             surah.arabicName + u" 1'"_s);
+            QVERIFY(w.sources.Data1->refresh());
+            w.Timer1_Timer();
+            QCOMPARE(w.Text15, surah.arabicName);
+            QCOMPARE(w.Dat2, surah.transliteration);
+            QVERIFY(w.TE3->toPlainText().endsWith(u"]  "_s + surah.transliteration + u" (1)"_s));
+        }
+    }
+
+    void choosingSurahs() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        w.Command2->click();
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Combo1->currentIndex(), 0);
+        QCOMPARE(w.sources.Data3->recordSource(),
+                 u" select * from data where Num3 like 'الفاتحة     Al-Fatiha*'"_s);
+        QCOMPARE(w.dat1, u"Al-Fatiha"_s);
+        QCOMPARE(w.Adad1->text(), u"7"_s);
+        QCOMPARE(w.sources.Data3->recordCount(), 7);
+        QVERIFY(w.TE3->toPlainText().endsWith(u"Al-Fatiha (1)"_s));
+        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"0"_s);
+
+        w.Combo1->setCurrentIndex(113);
+        QCOMPARE(w.Label3->text(), u"113"_s);
+        QCOMPARE(w.dat1, u"An-Nas"_s);
+        QCOMPARE(w.Adad1->text(), u"6"_s);
+        QVERIFY(w.Timer6.isActive());
+        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"113"_s);
+        QCOMPARE(fx.storedValue(u"Sura"_s), u"113"_s);
+
+        // Typed text narrows by prefix but names no surah.
+        w.Combo1->lineEdit()->clear();
+        MainWindowFixture::type(w.Combo1->lineEdit(), u"ال"_s);
+        QCOMPARE(w.Combo1->currentIndex(), -1);
+        QCOMPARE(w.Label3->text(), u"-1"_s);
+        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"-1"_s);
+        QCOMPARE(w.dat1, u"An-Nas"_s);
+        QCOMPARE(w.Adad1->text(), u"6"_s);
+        const int alefLam = w.sources.Data3->recordCount();
+        QVERIFY(alefLam > 4000 && alefLam < 6236);
+
+        // An apostrophe makes the query fail: the last verses stay, the refresh still runs.
+        MainWindowFixture::type(w.Combo1->lineEdit(), u"'"_s);
+        QCOMPARE(w.sources.Data3->recordCount(), alefLam);
+        QVERIFY(w.Timer6.isActive());
+
+        w.Combo1->setTypedText(QString());
+        QCOMPARE(w.sources.Data3->recordCount(), 6236);
+        QCOMPARE(w.Label3->text(), u"-1"_s);
+
+        // Typed text equal to an entry counts like choosing it, but selects nothing.
+        w.Combo1->setTypedText(u"البقرة     Al-Baqarah"_s);
+        QCOMPARE(w.Combo1->currentIndex(), -1);
+        QCOMPARE(w.dat1, u"Al-Baqarah"_s);
+        QCOMPARE(w.Adad1->text(), u"286"_s);
+    }
+
+    void readingBaqarahRowByRow() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}, {u"Sura"_s, u"1"_s}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        w.Command2->click();
+        QVERIFY(fx.settle());
+        QCOMPARE(w.dat1, u"Al-Baqarah"_s);
+        for (int row : {0, 1, 2}) {
+            clickRow(w.DBGrid2, row);
+            QVERIFY(fx.settle());
+            const qint64 ordinal = 8 + row;
+            QCOMPARE(w.Text4->toPlainText(), u"( "_s + verseOf(ordinal) + u" ) البقرة "_s +
+                                                 QString::number(row + 1) + u"] \u0640"_s);
+            QCOMPARE(w.TE3->toPlainText(),
+                     u"["_s + VerseLists::entry(MainWindowFixture::lists().List2, ordinal) +
+                         u"]  Al-Baqarah ("_s + QString::number(row + 1) + u")"_s);
+        }
+    }
+};
+
+QTEST_MAIN(TestLiveSearch)
+#include "test_live_search.moc"
