@@ -18,6 +18,18 @@ Surat1::Surat1(QWidget* owner) : QWidget(owner, Qt::Dialog) {
     Combo1->setGeometry(200, 40, 300, 28);
     Combo3->setGeometry(200, 120, 300, 28);
     Label1->setGeometry(8, 330, 60, 20);
+    Frame1 = new QGroupBox(u"خيارات النسخ الأية"_s, this);
+    Frame2 = new QGroupBox(u"خيارات النسخ السورة"_s, this);
+    Check11 = new QLabel(this);
+    Check12 = new QLabel(u"تفسير عربي"_s, this);
+    Check13 = new QLabel(u"تفسير كوردي"_s, this);
+    Check14 = new QLabel(u"تفسير إنجليزي"_s, this);
+    Check15 = new QLabel(this);
+    La1 = new QLabel(this);
+    La2 = new QLabel(this);
+    Command4 = new QPushButton(u"بدء النسخ"_s, this);
+    Command5 = new QPushButton(u"وقف"_s, this);
+    Command1 = new QPushButton(u"إلغاء"_s, this);
     for (QComboBox* surahs : {Combo1, Combo3}) {
         surahs->addItems(SurahCatalogue::instance().itemTexts());
         surahs->setCurrentIndex(-1);

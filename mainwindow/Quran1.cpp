@@ -60,25 +60,19 @@ QAction* item(QMenu* menu, const QString& name, const QString& caption) {
     return action;
 }
 
-// The controls under one explanation pane: font, size, bold and the copy button.
-struct PaneRow {
-    QComboBox* font;
-    QComboBox* size;
-    QCheckBox* bold;
-    QPushButton* copy;
-};
-
-PaneRow paneRow(QWidget* parent, int top, int fontWidth, const QStringList& names,
-                const QString& copyCaption, int copyWidth) {
+// Makes the controls under a pane (font list, size list, bold box, copy button) into the
+// window's members of those names.
+void paneRow(QWidget* parent, int top, int fontWidth, QComboBox*& font, QComboBox*& size,
+             QCheckBox*& bold, QPushButton*& copy, const QStringList& names,
+             const QString& copyCaption, int copyWidth) {
     const int sizeLeft = 8 + fontWidth + 4;
-    PaneRow row{control<QComboBox>(parent, names[0], {8, top, fontWidth, 24}),
-                control<QComboBox>(parent, names[1], {sizeLeft, top, 46, 24}),
-                control<QCheckBox>(parent, names[2], {sizeLeft + 50, top, 58, 24}),
-                button(parent, names[3], copyCaption, {sizeLeft + 112, top, copyWidth, 24})};
-    row.font->setEditable(true);
-    row.font->setInsertPolicy(QComboBox::NoInsert);
-    row.bold->setText(u"Bold"_s);
-    return row;
+    font = control<QComboBox>(parent, names[0], {8, top, fontWidth, 24});
+    size = control<QComboBox>(parent, names[1], {sizeLeft, top, 46, 24});
+    bold = control<QCheckBox>(parent, names[2], {sizeLeft + 50, top, 58, 24});
+    copy = button(parent, names[3], copyCaption, {sizeLeft + 112, top, copyWidth, 24});
+    font->setEditable(true);
+    font->setInsertPolicy(QComboBox::NoInsert);
+    bold->setText(u"Bold"_s);
 }
 
 }  // namespace
@@ -141,39 +135,18 @@ void Quran1::createControls() {
     TE3->setGeometry(8, 20, 673, 54);
 
     // The verse pane's style controls and the five verse copy buttons.
-    const PaneRow verse =
-        paneRow(Frame1, 152, 150, {u"Combo2"_s, u"Combo6"_s, u"Check0"_s, u"Command4"_s},
-                u"A'ia Copy"_s, 80);
-    Combo2 = verse.font;
-    Combo6 = verse.size;
-    Check0 = verse.bold;
-    Command4 = verse.copy;
+    paneRow(Frame1, 152, 150, Combo2, Combo6, Check0, Command4,
+            {u"Combo2"_s, u"Combo6"_s, u"Check0"_s, u"Command4"_s}, u"A'ia Copy"_s, 80);
     Command8 = button(Frame1, u"Command8"_s, u"A'ia + All "_s, {358, 152, 78, 24});
     Command7 = button(Frame1, u"Command7"_s, u"A'ia + Arabic "_s, {440, 152, 78, 24});
     Command6 = button(Frame1, u"Command6"_s, u"A'ia + Kurdish"_s, {522, 152, 78, 24});
     Command5 = button(Frame1, u"Command5"_s, u"A'ia + English"_s, {604, 152, 78, 24});
-
-    const PaneRow kurdish =
-        paneRow(Frame4, 190, 120, {u"Combo4"_s, u"Combo8"_s, u"Check3"_s, u"Command10"_s},
-                u"A'ia + Kurdish"_s, 95);
-    Combo4 = kurdish.font;
-    Combo8 = kurdish.size;
-    Check3 = kurdish.bold;
-    Command10 = kurdish.copy;
-    const PaneRow arabic =
-        paneRow(Frame5, 190, 120, {u"Combo3"_s, u"Combo7"_s, u"Check1"_s, u"Command9"_s},
-                u"A'ia+Arabic "_s, 95);
-    Combo3 = arabic.font;
-    Combo7 = arabic.size;
-    Check1 = arabic.bold;
-    Command9 = arabic.copy;
-    const PaneRow english =
-        paneRow(Frame3, 80, 150, {u"Combo5"_s, u"Combo9"_s, u"Check2"_s, u"Command11"_s},
-                u"A'ia + English"_s, 100);
-    Combo5 = english.font;
-    Combo9 = english.size;
-    Check2 = english.bold;
-    Command11 = english.copy;
+    paneRow(Frame4, 190, 120, Combo4, Combo8, Check3, Command10,
+            {u"Combo4"_s, u"Combo8"_s, u"Check3"_s, u"Command10"_s}, u"A'ia + Kurdish"_s, 95);
+    paneRow(Frame5, 190, 120, Combo3, Combo7, Check1, Command9,
+            {u"Combo3"_s, u"Combo7"_s, u"Check1"_s, u"Command9"_s}, u"A'ia+Arabic "_s, 95);
+    paneRow(Frame3, 80, 150, Combo5, Combo9, Check2, Command11,
+            {u"Combo5"_s, u"Combo9"_s, u"Check2"_s, u"Command11"_s}, u"A'ia + English"_s, 100);
 
     // Search and reading controls at the head of the grids' frame.
     Command2 = button(Frame2, u"Command2"_s, u"القرآن الكريم"_s, {8, 18, 122, 26});
