@@ -15,7 +15,7 @@ QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QPushButton {
     color: #ffffff; background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,
         stop:0 #3f8a4c, stop:1 #215c2c);
-    border: 1px solid #173f1f; border-radius: 4px; padding: 3px 4px;
+    border: 1px solid #173f1f; border-radius: 4px; padding: 3px 1px;
 }
 QPushButton:hover { background-color: #4a9a57; }
 QPushButton:pressed { background-color: #1a4a23; }
@@ -42,7 +42,7 @@ QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QPushButton {
     color: #ffffff; background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,
         stop:0 #3d6fa8, stop:1 #254d7d);
-    border: 1px solid #1b3a60; border-radius: 4px; padding: 3px 4px;
+    border: 1px solid #1b3a60; border-radius: 4px; padding: 3px 1px;
 }
 QPushButton:hover { background-color: #4a80bd; }
 QPushButton:pressed { background-color: #1b3a60; }

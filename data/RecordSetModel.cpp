@@ -3,6 +3,10 @@
 #include "RecordSource.h"
 #include "SqliteDatabase.h"
 
+namespace {
+constexpr qsizetype kShownLength = 120;
+}
+
 RecordSetModel::RecordSetModel(RecordSource* source, QStringList columns, QObject* parent)
     : QAbstractTableModel(parent), source_(source), columns_(std::move(columns)) {
     resolveColumns();
@@ -30,7 +34,9 @@ int RecordSetModel::columnCount(const QModelIndex& parent) const {
 QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return source_->value(index.row(), fieldIndexes_.value(index.column(), -1));
+    // A cell shows far fewer characters than a whole verse; shaping the rest only to elide
+    // it cost more than the search itself.
+    return source_->value(index.row(), fieldIndexes_.value(index.column(), -1)).left(kShownLength);
 }
 
 QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -68,8 +68,8 @@ void paneRow(QWidget* parent, int top, int fontWidth, QComboBox*& font, QComboBo
     const int sizeLeft = 8 + fontWidth + 4;
     font = control<QComboBox>(parent, names[0], {8, top, fontWidth, 24});
     size = control<QComboBox>(parent, names[1], {sizeLeft, top, 46, 24});
-    bold = control<QCheckBox>(parent, names[2], {sizeLeft + 50, top, 58, 24});
-    copy = button(parent, names[3], copyCaption, {sizeLeft + 112, top, copyWidth, 24});
+    bold = control<QCheckBox>(parent, names[2], {sizeLeft + 50, top, 62, 24});
+    copy = button(parent, names[3], copyCaption, {sizeLeft + 116, top, copyWidth, 24});
     font->setEditable(true);
     font->setInsertPolicy(QComboBox::NoInsert);
     bold->setText(u"Bold"_s);
@@ -101,6 +101,7 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     connect(&Timer11, &QTimer::timeout, this, &Quran1::Timer11_Timer);
     connect(&Timer3, &QTimer::timeout, this, &Quran1::Timer3_Timer);
     connect(&Timer5, &QTimer::timeout, this, &Quran1::Timer5_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &Quran1::ApplyPaneStyles);
     arm(Timer1, 1);
     arm(Timer6, 500);
 }
@@ -135,18 +136,18 @@ void Quran1::createControls() {
     TE3->setGeometry(8, 20, 673, 54);
 
     // The verse pane's style controls and the five verse copy buttons.
-    paneRow(Frame1, 152, 150, Combo2, Combo6, Check0, Command4,
-            {u"Combo2"_s, u"Combo6"_s, u"Check0"_s, u"Command4"_s}, u"A'ia Copy"_s, 80);
-    Command8 = button(Frame1, u"Command8"_s, u"A'ia + All "_s, {358, 152, 78, 24});
-    Command7 = button(Frame1, u"Command7"_s, u"A'ia + Arabic "_s, {440, 152, 78, 24});
-    Command6 = button(Frame1, u"Command6"_s, u"A'ia + Kurdish"_s, {522, 152, 78, 24});
-    Command5 = button(Frame1, u"Command5"_s, u"A'ia + English"_s, {604, 152, 78, 24});
-    paneRow(Frame4, 190, 120, Combo4, Combo8, Check3, Command10,
-            {u"Combo4"_s, u"Combo8"_s, u"Check3"_s, u"Command10"_s}, u"A'ia + Kurdish"_s, 95);
-    paneRow(Frame5, 190, 120, Combo3, Combo7, Check1, Command9,
-            {u"Combo3"_s, u"Combo7"_s, u"Check1"_s, u"Command9"_s}, u"A'ia+Arabic "_s, 95);
+    paneRow(Frame1, 152, 104, Combo2, Combo6, Check0, Command4,
+            {u"Combo2"_s, u"Combo6"_s, u"Check0"_s, u"Command4"_s}, u"A'ia Copy"_s, 86);
+    Command8 = button(Frame1, u"Command8"_s, u"A'ia + All "_s, {322, 152, 84, 24});
+    Command7 = button(Frame1, u"Command7"_s, u"A'ia + Arabic "_s, {410, 152, 92, 24});
+    Command6 = button(Frame1, u"Command6"_s, u"A'ia + Kurdish"_s, {506, 152, 84, 24});
+    Command5 = button(Frame1, u"Command5"_s, u"A'ia + English"_s, {594, 152, 90, 24});
+    paneRow(Frame4, 190, 104, Combo4, Combo8, Check3, Command10,
+            {u"Combo4"_s, u"Combo8"_s, u"Check3"_s, u"Command10"_s}, u"A'ia + Kurdish"_s, 105);
+    paneRow(Frame5, 190, 104, Combo3, Combo7, Check1, Command9,
+            {u"Combo3"_s, u"Combo7"_s, u"Check1"_s, u"Command9"_s}, u"A'ia+Arabic "_s, 105);
     paneRow(Frame3, 80, 150, Combo5, Combo9, Check2, Command11,
-            {u"Combo5"_s, u"Combo9"_s, u"Check2"_s, u"Command11"_s}, u"A'ia + English"_s, 100);
+            {u"Combo5"_s, u"Combo9"_s, u"Check2"_s, u"Command11"_s}, u"A'ia + English"_s, 110);
 
     // Search and reading controls at the head of the grids' frame.
     Command2 = button(Frame2, u"Command2"_s, u"القرآن الكريم"_s, {8, 18, 122, 26});
@@ -263,6 +264,10 @@ void Quran1::connectHandlers() {
     connect(Surat, &QAction::triggered, this, &Quran1::Surat_Click);
     connect(Command3, &QAction::triggered, this, &Quran1::Command3_Click);
     connect(End1, &QAction::triggered, this, &Quran1::End1_Click);
+    connect(Reset1, &QAction::triggered, this, &Quran1::Reset1_Click);
+    connect(Ar, &QAction::triggered, this, &Quran1::Ar_Click);
+    connect(En, &QAction::triggered, this, &Quran1::En_Click);
+    connect(Ku, &QAction::triggered, this, &Quran1::Ku_Click);
     connect(Web1, &QAction::triggered, this, [] { WebSites::open(WebSites::kIslamicSiteHost); });
     connect(Web2, &QAction::triggered, this, [] { WebSites::open(WebSites::kMakerSiteHost); });
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "CaptionSets.h"
 #include "MainWindowMode.h"
 #include "PaneTexts.h"
 #include "Skin.h"
@@ -61,6 +62,11 @@ class Quran1 : public QMainWindow {
     void Timer11_Timer();
     void Timer3_Timer();
     void Timer5_Timer();
+    void Ar_Click();
+    void En_Click();
+    void Ku_Click();
+    void Reset1_Click();
+    void ApplyPaneStyles();  // the tick of Timer2
 
     // Visible controls.
     QLineEdit* Text = nullptr;
@@ -105,6 +111,10 @@ class Quran1 : public QMainWindow {
     QString Text14() const;  // No of the surah verse
     QString Text2() const;   // the interface language name
     void setText2(const QString& name);
+    QString Text9() const;   // bold flag of the verse pane
+    QString Text10() const;  // bold flag of the Arabic explanation pane
+    QString Text12() const;  // bold flag of the Kurdish explanation pane
+    QString Text13() const;  // bold flag of the English explanation pane
 
     // One-shot steps: a positive interval arms the timer, its tick runs the step once.
     QTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
@@ -124,9 +134,15 @@ class Quran1 : public QMainWindow {
     void setMode(MainWindowMode mode);
     void fillPanes(const PaneTexts& texts);
     void emptyPanes();
+    PaneTexts searchResultPanes() const;
     void fillPanesFromSearchResult();
     bool Text_KeyDown(int key);
     void selectSurahPosition(qint64 position);
+    void connectStyleTriggers();
+    void Check_Click(QCheckBox* box, const QString& flagField);
+    void switchLanguage(UiLanguage language);
+    void showLanguage(UiLanguage language, CaptionVariant variant);
+    void announceLanguage(UiLanguage language);
 
     Skin Skin1{SkinKind::Green};
     MainWindowMode mode_ = MainWindowMode::Search;

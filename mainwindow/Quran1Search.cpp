@@ -33,22 +33,28 @@ QString Quran1::No0() const {
 }
 
 void Quran1::fillPanes(const PaneTexts& texts) {
-    Text4->setPlainText(texts.Text4);
-    Te1->setPlainText(texts.Te1);
-    TE2->setPlainText(texts.TE2);
-    TE3->setPlainText(texts.TE3);
+    // Laying out a long Arabic explanation costs more than the search: a pane whose text
+    // stays the same is left alone.
+    const std::pair<QPlainTextEdit*, const QString*> panes[] = {
+        {Text4, &texts.Text4}, {Te1, &texts.Te1}, {TE2, &texts.TE2}, {TE3, &texts.TE3}};
+    for (const auto& [pane, text] : panes) {
+        if (pane->toPlainText() != *text)
+            pane->setPlainText(*text);
+    }
 }
 
 void Quran1::emptyPanes() {
     fillPanes({});
 }
 
+PaneTexts Quran1::searchResultPanes() const {
+    return PaneTexts::forVerse(*sources.verseLists, DecimalText::leadingDigits(Text1()), Text5(),
+                               Dat2, No0());
+}
+
 void Quran1::fillPanesFromSearchResult() {
-    const QString ordinal = Text1();
-    if (ordinal.isEmpty())
-        return;
-    fillPanes(PaneTexts::forVerse(*sources.verseLists, DecimalText::leadingDigits(ordinal), Text5(),
-                                  Dat2, No0()));
+    if (!Text1().isEmpty())
+        fillPanes(searchResultPanes());
 }
 
 void Quran1::Text_Change() {
@@ -56,15 +62,17 @@ void Quran1::Text_Change() {
         // Runs this procedure again, nested, for the text without its first blank.
         Text->setText(Text->text().mid(1));
     }
-    emptyPanes();
     Te = Text->text().isEmpty() ? kNoWord : Text->text();
-    if (Text->text().startsWith(u' '))
+    if (Text->text().startsWith(u' ')) {
+        emptyPanes();
         return;
+    }
     sources.Data1->setRecordSource(searchQuery(Te));
     sources.Data1->refresh();  // a word the query cannot take leaves the last result
     if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
         Dat2 = surah->transliteration;
-    fillPanesFromSearchResult();
+    // The panes are emptied, then filled from the first match: only the outcome is shown.
+    fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
     arm(Timer11, 2000);
 }
 
@@ -140,17 +148,13 @@ void Quran1::Command1_Click() {
 }
 
 void Quran1::Timer1_Timer() {
-    const QString reference = Text5();
-    if (std::optional<QString> name = parseSurahName(reference))
+    if (std::optional<QString> name = parseSurahName(Text5()))
         Text15 = *name;
     if (Text15.startsWith(u' '))
         Text15.remove(0, 1);
     if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
         Dat2 = surah->transliteration;
-    if (Text1().isEmpty())
-        emptyPanes();
-    else
-        fillPanesFromSearchResult();
+    fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
     Text3->setText(QString::number(sources.Data1->absolutePosition() + 1));
     arm(Timer1, 0);
 }

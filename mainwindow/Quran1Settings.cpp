@@ -1,4 +1,10 @@
-// The settings row's values in the window's controls, and the steps that run once after start.
+// The settings row's values in the window's controls, the pane styles, the interface language
+// and the steps that run once after start.
+#include <array>
+
+#include "CaptionWriter.h"
+#include "FactorySettings.h"
+#include "PaneStyleRules.h"
 #include "Quran1.h"
 #include "RecordSource.h"
 #include "SettingsRow.h"
@@ -7,11 +13,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Stored texts of the settings row that live in the window's lists.
-struct ListBinding {
-    QComboBox* list;
-    QString field;
+// A pane with its style controls and the settings-row fields behind them.
+struct PaneStyle {
+    QPlainTextEdit* pane;
+    QComboBox* fontList;
+    QString fontField;
+    QComboBox* sizeList;
+    QString sizeField;
+    QCheckBox* boldBox;
+    QString flagField;
+    bool italicOff;  // the style application leaves the Arabic explanation's italic alone
 };
+
+std::array<PaneStyle, 4> paneStyles(const Quran1& w) {
+    return {{
+        {w.Text4, w.Combo2, u"Aia"_s, w.Combo6, u"AiaNo"_s, w.Check0, u"NO4"_s, true},
+        {w.Te1, w.Combo3, u"Ara"_s, w.Combo7, u"AraNo"_s, w.Check1, u"NO3"_s, false},
+        {w.TE2, w.Combo4, u"Kurd"_s, w.Combo8, u"KurdNo"_s, w.Check3, u"NO2"_s, true},
+        {w.TE3, w.Combo5, u"Eng"_s, w.Combo9, u"EngNo"_s, w.Check2, u"NO1"_s, true},
+    }};
+}
 
 }  // namespace
 
@@ -20,6 +41,18 @@ QString Quran1::Text2() const {
 }
 void Quran1::setText2(const QString& name) {
     sources.Data2->write(u"Lang"_s, name);
+}
+QString Quran1::Text9() const {
+    return sources.Data2->value(u"NO4"_s);
+}
+QString Quran1::Text10() const {
+    return sources.Data2->value(u"NO3"_s);
+}
+QString Quran1::Text12() const {
+    return sources.Data2->value(u"NO2"_s);
+}
+QString Quran1::Text13() const {
+    return sources.Data2->value(u"NO1"_s);
 }
 
 void Quran1::bindToSettingsRow() {
@@ -31,20 +64,16 @@ void Quran1::bindToSettingsRow() {
             [&row](const QString& text) { row.write(u"Kalima"_s, text); });
     Text->installEventFilter(this);
 
-    const ListBinding fonts[] = {
-        {Combo2, u"Aia"_s}, {Combo3, u"Ara"_s}, {Combo4, u"Kurd"_s}, {Combo5, u"Eng"_s}};
-    for (const ListBinding& font : fonts) {
-        font.list->setEditText(row.value(font.field));
-        connect(font.list, &QComboBox::editTextChanged, this,
-                [&row, field = font.field](const QString& text) { row.write(field, text); });
-    }
-    const ListBinding sizes[] = {
-        {Combo6, u"AiaNo"_s}, {Combo7, u"AraNo"_s}, {Combo8, u"KurdNo"_s}, {Combo9, u"EngNo"_s}};
-    for (const ListBinding& size : sizes) {
+    // Connected first, so that the stored sizes taking their lists reach the panes.
+    connectStyleTriggers();
+    for (const PaneStyle& style : paneStyles(*this)) {
+        style.fontList->setEditText(row.value(style.fontField));
+        connect(style.fontList, &QComboBox::editTextChanged, this,
+                [&row, field = style.fontField](const QString& text) { row.write(field, text); });
         // A stored size that is not an entry leaves the list without a selection.
-        size.list->setCurrentIndex(size.list->findText(row.value(size.field)));
-        connect(size.list, &QComboBox::currentTextChanged, this,
-                [&row, field = size.field](const QString& text) {
+        style.sizeList->setCurrentIndex(style.sizeList->findText(row.value(style.sizeField)));
+        connect(style.sizeList, &QComboBox::currentTextChanged, this,
+                [&row, field = style.sizeField](const QString& text) {
                     if (!text.isEmpty())
                         row.write(field, text);
                 });
@@ -53,8 +82,96 @@ void Quran1::bindToSettingsRow() {
     Label3->setText(row.value(u"Sura"_s));
 }
 
+void Quran1::connectStyleTriggers() {
+    for (const PaneStyle& style : paneStyles(*this)) {
+        for (QComboBox* list : {style.fontList, style.sizeList}) {
+            // A pick by code changes the selection; picking the selected entry again is a pick
+            // too. Typing a name is none.
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { arm(Timer2, 1); });
+            connect(list, &QComboBox::activated, this, [this] { arm(Timer2, 1); });
+        }
+        connect(style.boldBox, &QCheckBox::stateChanged, this,
+                [this, box = style.boldBox, field = style.flagField] { Check_Click(box, field); });
+    }
+}
+
+void Quran1::Check_Click(QCheckBox* box, const QString& flagField) {
+    arm(Timer2, 1);
+    sources.Data2->write(flagField, PaneStyleRules::flagFor(box->isChecked()));
+}
+
+void Quran1::ApplyPaneStyles() {
+    const std::array<PaneStyle, 4> styles = paneStyles(*this);
+    for (const PaneStyle& style : styles) {
+        QFont font = PaneStyleRules::withNameAndSize(
+            style.pane->font(), style.fontList->currentText(), style.sizeList->currentText());
+        if (style.italicOff)
+            font.setItalic(false);
+        style.pane->setFont(font);
+    }
+    for (const PaneStyle& style : styles) {
+        const bool bold = PaneStyleRules::flagSaysBold(sources.Data2->value(style.flagField));
+        QFont font = style.pane->font();
+        font.setBold(bold);
+        style.pane->setFont(font);
+        // A box whose state changes rewrites its flag to match; the application it asks for
+        // would change nothing, and the disarm below drops it.
+        style.boldBox->setChecked(bold);
+    }
+    arm(Timer2, 0);
+}
+
+void Quran1::Reset1_Click() {
+    const std::array<PaneStyle, 4> styles = paneStyles(*this);
+    // Setting a font list's text is no pick; a size list whose selection changes is one.
+    for (const PaneStyle& style : styles)
+        style.fontList->setEditText(FactorySettings::value(style.fontField));
+    for (const PaneStyle& style : styles)
+        style.sizeList->setCurrentIndex(
+            style.sizeList->findText(FactorySettings::value(style.sizeField)));
+    showLanguage(UiLanguage::English, CaptionVariant::Reset);
+    for (const PaneStyle& style : styles)
+        style.boldBox->setChecked(
+            PaneStyleRules::flagSaysBold(FactorySettings::value(style.flagField)));
+    announceLanguage(UiLanguage::English);
+}
+
+void Quran1::Ar_Click() {
+    switchLanguage(UiLanguage::Arabic);
+}
+void Quran1::En_Click() {
+    switchLanguage(UiLanguage::English);
+}
+void Quran1::Ku_Click() {
+    switchLanguage(UiLanguage::Kurdish);
+}
+
+void Quran1::switchLanguage(UiLanguage language) {
+    showLanguage(language, CaptionVariant::Menu);
+    announceLanguage(language);
+}
+
+void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
+    writeCaptions(*this, captionSet(language, variant));
+    Ar->setChecked(language == UiLanguage::Arabic);
+    En->setChecked(language == UiLanguage::English);
+    Ku->setChecked(language == UiLanguage::Kurdish);
+}
+
+// Stores the language and shows its count word; the new captions get the skin.
+void Quran1::announceLanguage(UiLanguage language) {
+    setText2(storedName(language));
+    arm(Timer11, 1);
+    Skin1.SkinWindow(this);
+}
+
 void Quran1::Timer3_Timer() {
     arm(Timer5, 1000);
+    // Only a name stored exactly as written applies; anything else keeps the creation captions.
+    if (const std::optional<UiLanguage> language = languageStoredAs(Text2())) {
+        showLanguage(*language, CaptionVariant::StartUp);
+        setText2(storedName(*language));
+    }
     Skin1.SkinWindow(this);
     arm(Timer3, 0);
     emptyPanes();

@@ -1,40 +1,110 @@
 #include "BY1.h"
 
-#include <QLinearGradient>
-#include <QPainter>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPixmap>
+
+#include "AboutPicture.h"
+#include "DecimalText.h"
+#include "Twips.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kStartHeight = 90;
+constexpr int kLeftOffset = 3400;
+constexpr int kStep = 100;
+constexpr int kRisenValue = 5000;     // the last rising step's value
+constexpr int kRestingValue = -2000;  // the last sliding step's value
+
+int numberIn(const QString& field) {
+    return int(DecimalText::roundedValue(field));
+}
+
+}  // namespace
 
 BY1::BY1(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) {
     setObjectName(u"BY1"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(500, 320);
+    const QImage picture = aboutPicture();
+    // Below the picture the window shows the picture's own foot colour.
+    setStyleSheet(u"BY1 { background-color: %1; }"_s.arg(
+        picture.pixelColor(picture.width() / 2, picture.height() - 1).name()));
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(u"Picture1"_s);
+    Picture1->setPixmap(QPixmap::fromImage(picture));
+    Picture1->setGeometry(0, 0, picture.width(), picture.height());
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->installEventFilter(this);
+    Picture1->setFocus();
+    setFixedWidth(picture.width());
+
+    for (QTimer* timer : {&Timer1, &Timer2})
+        timer->setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &BY1::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &BY1::Timer2_Timer);
+
+    const QPoint ownerAt = owner->pos();
+    height_ = kStartHeight;
+    Text1 = QString::number(pixelsToTwips(ownerAt.y()));
+    top_ = numberIn(Text1);
+    left_ = pixelsToTwips(ownerAt.x()) + kLeftOffset;
+    place();
+    Timer1.start(1);
 }
 
-void BY1::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, QColor(20, 70, 45));
-    background.setColorAt(1, QColor(8, 32, 22));
-    painter.fillRect(rect(), background);
-    painter.setPen(QColor(214, 180, 90));
-    painter.drawRect(rect().adjusted(6, 6, -7, -7));
+void BY1::Timer1_Timer() {
+    const int mainTop = numberIn(Text1);
+    const int value = numberIn(Tt1);
+    setTop(mainTop - value - kStep);
+    setHeight(value);
+    if (value >= kRisenValue) {
+        Timer1.stop();
+        Timer2.start(1);
+    }
+    Tt1 = QString::number(value + kStep);
+    setHeight(value + kStep);
+}
 
-    painter.setFont(QFont(u"Traditional Arabic-Q"_s, 30));
-    painter.drawText(QRect(0, 30, width(), 80), Qt::AlignCenter, u"القرآن الكريم"_s);
-    painter.setPen(Qt::white);
-    painter.setFont(QFont(u"DejaVu Sans"_s, 20, QFont::Bold));
-    painter.drawText(QRect(0, 120, width(), 40), Qt::AlignCenter, u"Zephyrane"_s);
-    painter.setFont(QFont(u"DejaVu Sans"_s, 10));
-    painter.drawText(QRect(0, 230, width(), 30), Qt::AlignCenter,
-                     u"Quran text and translations: Tanzil Project — tanzil.net"_s);
+void BY1::Timer2_Timer() {
+    const int value = numberIn(Tt1);
+    setTop(numberIn(Text1) - value);
+    if (value <= kRestingValue)
+        Timer2.stop();
+    Tt1 = QString::number(value - kStep);
+}
+
+void BY1::setTop(int twips) {
+    top_ = twips;
+    place();
+}
+
+void BY1::setHeight(int twips) {
+    height_ = twips;
+    place();
+}
+
+void BY1::place() {
+    // Not clamped to the screen: the rise may start above its top edge.
+    setGeometry(twipsToPixels(left_), twipsToPixels(top_), width(), twipsToPixels(height_));
+}
+
+bool BY1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture1 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void BY1::mousePressEvent(QMouseEvent*) {
     close();
 }
 
-void BY1::keyPressEvent(QKeyEvent*) {
-    close();
+void BY1::closeEvent(QCloseEvent* event) {
+    Timer1.stop();
+    Timer2.stop();
+    QDialog::closeEvent(event);
 }

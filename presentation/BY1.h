@@ -1,17 +1,42 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
-// The about window: the program's name and the credit for its texts. Any click or key
-// closes it.
+class QLabel;
+
+// The about window. It rises out of the top edge of the window that opens it, growing upwards,
+// then slides down over it. A click, or any key while the picture has the focus, closes it at
+// any moment; closing unloads it, so every opening animates afresh.
 class BY1 : public QDialog {
     Q_OBJECT
 
   public:
+    // Takes the opening window's top and left once; they hold for the whole animation.
     explicit BY1(QWidget* owner);
 
+    // The window's place and height in twips, as the animation sets them.
+    int Top() const { return top_; }
+    int Left() const { return left_; }
+    int Height() const { return height_; }
+
+    void Timer1_Timer();  // one rising step
+    void Timer2_Timer();  // one sliding step
+
+    QLabel* Picture1 = nullptr;
+    QString Text1;                        // the opening window's top, in twips
+    QString Tt1 = QStringLiteral("100");  // height while rising, offset while sliding
+    QTimer Timer1, Timer2;
+
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void setTop(int twips);
+    void setHeight(int twips);
+    void place();
+
+    int top_ = 0, left_ = 0, height_ = 0;
 };

@@ -28,6 +28,7 @@ class Installation {
 
     bool isValid() const { return folder_.isValid() && runtime_.isValid() && copied_; }
     QString corpusFile() const { return folder_.filePath(u"Data/6.HTA"_s); }
+    QString dataFile(const QString& name) const { return folder_.filePath(u"Data/"_s + name); }
     QString runtimeFolder() const { return runtime_.path(); }
 
     void start(QProcess& process) const {
@@ -141,6 +142,46 @@ class TestStartupProcess : public QObject {
         QCOMPARE(process.exitCode(), 1);
         const QString errors = QString::fromUtf8(process.readAllStandardError());
         QVERIFY2(errors.contains(named), qPrintable(errors));
+    }
+
+    // A database that cannot serve ends the program at the hand-over, naming the file.
+    void badDatabaseEndsTheProgramNamingTheFile_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");  // "-" removes the file
+        QTest::newRow("verses missing") << u"Quran.MDB"_s << QByteArray("-");
+        QTest::newRow("search missing") << u"AWAR.MDB"_s << QByteArray("-");
+        QTest::newRow("verses empty") << u"Quran.MDB"_s << QByteArray();
+        QTest::newRow("search random") << u"AWAR.MDB"_s << QByteArray(8192, '\x5a');
+    }
+    void badDatabaseEndsTheProgramNamingTheFile() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        Installation installation;
+        QVERIFY(installation.isValid());
+        const QString path = installation.dataFile(file);
+        if (content == "-")
+            QVERIFY(QFile::remove(path));
+        else
+            QVERIFY(writeAll(path, content));
+
+        QProcess process;
+        installation.start(process);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(errors.contains(u"Data/"_s + file), qPrintable(errors));
+    }
+
+    void startsAndKeepsRunning() {
+        Installation installation;
+        QVERIFY(installation.isValid());
+        QProcess process;
+        installation.start(process);
+        // Past the splash and the hand-over, the program keeps running.
+        QVERIFY(!process.waitForFinished(4000));
+        process.kill();
+        process.waitForFinished();
+        QVERIFY2(!process.readAllStandardError().contains("Data/"), "no start-up failure");
     }
 };
 

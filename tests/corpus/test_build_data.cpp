@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "FactorySettings.h"
+#include "SettingsRow.h"
+#include "SqliteDatabase.h"
 #include "SurahCatalogue.h"
 #include "VerseLists.h"
 #include "Windows1256.h"
@@ -226,6 +228,32 @@ class TestBuildData : public QObject {
         QCOMPARE(queryRows(quranDb, "SELECT * FROM Lang"), QList<QStringList>{kept});
         QCOMPARE(queryRows(quranDb, "SELECT count(*) FROM Data"),
                  QList<QStringList>{{QStringLiteral("6236")}});
+    }
+
+    // A program killed while its settings sit in the write-ahead log: the rebuild keeps them and
+    // leaves no old log beside the new file to be replayed into it.
+    void settingsOfAKilledRunSurviveARebuild() {
+        QTemporaryDir built, killed;
+        QCOMPARE(runTool(kSourcesDir, built.path()).exitCode, 0);
+        QDir(killed.path()).mkpath(QStringLiteral("Data"));
+        const QString db = built.filePath(QStringLiteral("Data/Quran.MDB"));
+        const QString left = killed.filePath(QStringLiteral("Data/Quran.MDB"));
+        {
+            QString why;
+            SettingsRow row(SqliteDatabase::open(db, SqliteDatabase::Mode::ReadWrite, &why));
+            QVERIFY(row.load());
+            QVERIFY(row.write(QStringLiteral("Kalima"), QStringLiteral("والله")));
+            QVERIFY(QFileInfo(db + QStringLiteral("-wal")).size() > 0);
+            for (const char* suffix : {"", "-wal", "-shm"})
+                QVERIFY(QFile::copy(db + QLatin1StringView(suffix),
+                                    left + QLatin1StringView(suffix)));
+        }
+        QCOMPARE(runTool(kSourcesDir, killed.path()).exitCode, 0);
+        QVERIFY(!QFile::exists(left + QStringLiteral("-wal")));
+        QCOMPARE(queryRows(left, "SELECT Kalima FROM Lang"),
+                 QList<QStringList>{{QStringLiteral("والله")}});
+        QCOMPARE(queryRows(left, "PRAGMA integrity_check"),
+                 QList<QStringList>{{QStringLiteral("ok")}});
     }
 
     void settingsOfAnOlderLayoutAreKept() {

@@ -26,6 +26,9 @@ void replaceDatabase(const QString& path, const std::function<void(SqliteDatabas
             checked::execute(*db, u"COMMIT");
         }
         renameOver(temporary, path);
+        // A log or journal left beside the old file would be replayed into the new one.
+        for (const char* suffix : {"-wal", "-shm", "-journal"})
+            QFile::remove(path + QLatin1StringView(suffix));
     } catch (...) {
         QFile::remove(temporary);
         throw;

@@ -1,0 +1,106 @@
+// Typing real words letter by letter into the real search box, and choosing each surah:
+// time from the keystroke (or choice) until the panes and the grid have painted the result.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "RecordGrid.h"
+#include "SurahBox.h"
+
+namespace {
+
+// Counts paints of the widgets a user watches.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(const QList<QWidget*>& widgets) {
+        for (QWidget* widget : widgets) widget->installEventFilter(this);
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Runs the event loop until `done` holds and something was painted after it.
+template <typename Done>
+void runUntilPainted(PaintWatch& watch, Done done) {
+    const int before = watch.paints;
+    QElapsedTimer guard;
+    guard.start();
+    while ((!done() || watch.paints == before) && guard.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+struct Summary {
+    double median = 0;
+    double p99 = 0;
+};
+
+Summary summarize(std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    const auto p99 = size_t(double(ms.size() - 1) * 0.99 + 0.5);
+    return {ms[ms.size() / 2], ms[p99]};
+}
+
+QString format(double ms) { return QString::number(ms, 'f', 3); }
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    MainWindowFixture fx(Stored{{QStringLiteral("Kalima"), QString()}});
+    Quran1& w = *fx.window;
+    fx.settle();
+    PaintWatch watch({w.Text4->viewport(), w.DBGrid1->viewport(), w.DBGrid2->viewport()});
+
+    const QStringList words = {
+        QStringLiteral("الرحمن"), QStringLiteral("والذين"), QStringLiteral("قالوا"),
+        QStringLiteral("السماوات"), QStringLiteral("يؤمنون"), QStringLiteral("ا"),
+        QStringLiteral("و"), QStringLiteral("ربنا"), QStringLiteral("الله"),
+        QStringLiteral("فاستقم")};
+    std::vector<double> keystrokes;
+    for (int round = 0; round < 5; ++round) {
+        for (const QString& word : words) {
+            w.Text->clear();
+            runUntilPainted(watch, [] { return true; });
+            for (QChar letter : word) {
+                QElapsedTimer timer;
+                timer.start();
+                QTest::sendKeyEvent(QTest::Click, w.Text, Qt::Key_unknown, QString(letter),
+                                    Qt::NoModifier);
+                runUntilPainted(watch, [] { return true; });
+                keystrokes.push_back(double(timer.nsecsElapsed()) / 1e6);
+                fprintf(stderr, "total %.3f\n", keystrokes.back());
+            }
+        }
+    }
+
+    w.Command2->click();
+    runUntilPainted(watch, [&] { return !w.Timer6.isActive(); });
+    std::vector<double> surahs;
+    for (int round = 0; round < 3; ++round) {
+        for (int surah = 0; surah < w.Combo1->count(); ++surah) {
+            QElapsedTimer timer;
+            timer.start();
+            w.Combo1->setCurrentIndex(surah);
+            runUntilPainted(watch, [&] { return !w.Timer6.isActive(); });
+            surahs.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+    }
+
+    const Summary typed = summarize(keystrokes);
+    const Summary chosen = summarize(surahs);
+    out << "keystrokes=" << keystrokes.size() << " surah_choices=" << surahs.size() << '\n';
+    out << "keystroke_median_ms=" << format(typed.median)
+        << " keystroke_p99_ms=" << format(typed.p99) << " surah_median_ms=" << format(chosen.median)
+        << " surah_p99_ms=" << format(chosen.p99) << '\n';
+    return 0;
+}

@@ -1,0 +1,85 @@
+#include "SurahCopyText.h"
+
+#include <cmath>
+
+#include "DecimalText.h"
+#include "SurahCatalogue.h"
+#include "VerseLists.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kLineBreak = u"\r\n"_s;
+}
+
+QString SurahCopyText::Gap() const {
+    return FirstStep ? QString() : kLineBreak;
+}
+
+bool SurahCopyText::start(const SurahCopyChoices& choices, qint64 toIndex) {
+    FirstStep = true;
+    StepsDone = 0;
+    CopyText.clear();
+    if (choices.fromVerse == u"1"_s && choices.lineOption)
+        CopyText = u" "_s;
+    StepsLeft = toIndex - choices.fromIndex;
+    StepsTotal = StepsLeft;
+    return StepsLeft > -1;
+}
+
+SurahCopyText::Step SurahCopyText::step(const SurahCopyChoices& choices) {
+    const qint64 i = choices.fromIndex - 1 + StepsDone;
+    // A verse outside the corpus has no entries: every statement that reads one is skipped.
+    if (i >= 0 && i < lists_.List1.size())
+        appendVerse(qsizetype(i), choices);
+    Step result;
+    result.finished = StepsLeft == 0;
+    if (result.finished)
+        CopyText += kLineBreak;
+    if (StepsTotal != 0) {
+        // nearbyint's default mode rounds halves to the even neighbour.
+        result.progress =
+            qint64(std::nearbyint(double(StepsDone) / (double(StepsTotal) / 100.0)));
+    }
+    --StepsLeft;
+    ++StepsDone;
+    FirstStep = false;
+    return result;
+}
+
+void SurahCopyText::appendVerse(qsizetype i, const SurahCopyChoices& choices) {
+    const QString& number = lists_.List5[i];
+    if (number == u"1"_s) {
+        CopyText += Gap();
+        CopyText += Gap();
+        CopyText += u"( سورة "_s;
+        CopyText += lists_.List6[i];
+        CopyText += u" )"_s;
+        CopyText += kLineBreak;
+        CopyText += lists_.List1[0];
+        CopyText += kLineBreak;
+        // A copy from the corpus's first verse lets the header's line stand for that verse.
+        if (FirstStep && choices.fromVerse == u"1"_s &&
+            choices.fromSurah == SurahCatalogue::instance().rows().front().itemText)
+            return;
+    }
+    if (choices.lineOption && !FirstStep && DecimalText::leadingDigits(number) != 1)
+        CopyText += Gap();
+    if (choices.fromIndex + StepsDone != 1) {
+        CopyText += lists_.List1[i];
+        CopyText += u" ["_s;
+        CopyText += number;
+        CopyText += u"] "_s;
+    }
+    const std::pair<bool, const QStringList*> explanations[] = {
+        {choices.arabic, &lists_.List3},
+        {choices.kurdish, &lists_.List4},
+        {choices.english, &lists_.List2}};
+    for (const auto& [chosen, list] : explanations) {
+        if (chosen) {
+            CopyText += u'(';
+            CopyText += (*list)[i];
+            CopyText += u") "_s;
+        }
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <utility>
+
+struct VerseLists;
+
+// What the surah copy window offers a copy step. The window's selectors and boxes stay usable
+// during a copy, so every step reads them afresh.
+struct SurahCopyChoices {
+    qint64 fromIndex = 0;     // ordinal of the range's first verse
+    QString fromSurah;        // text of the from-surah selector
+    QString fromVerse;        // text of the from-verse selector
+    bool lineOption = false;  // every verse on a line of its own
+    bool arabic = false;
+    bool kurdish = false;
+    bool english = false;
+};
+
+// The text of a range of verses, built one verse per step: a header for every surah that
+// begins in the range, each verse with its bracketed number, the chosen explanations.
+class SurahCopyText {
+  public:
+    explicit SurahCopyText(const VerseLists& lists) : lists_(lists) {}
+
+    // Starts afresh from `choices` up to the ordinal `toIndex`; false for a reversed range,
+    // which starts nothing.
+    bool start(const SurahCopyChoices& choices, qint64 toIndex);
+
+    struct Step {
+        bool finished = false;             // the text is complete, ending in CR LF
+        std::optional<qint64> progress;    // percent done; none for a range of one verse
+    };
+    // Adds the next verse of the range.
+    Step step(const SurahCopyChoices& choices);
+
+    const QString& text() const { return CopyText; }
+    // Hands the text over; the builder keeps none of it.
+    QString takeText() { return std::exchange(CopyText, QString()); }
+
+  private:
+    void appendVerse(qsizetype i, const SurahCopyChoices& choices);
+    // Nothing before the first verse of a copy, a line break after it.
+    QString Gap() const;
+
+    const VerseLists& lists_;
+    QString CopyText;
+    qint64 StepsDone = 0;
+    qint64 StepsLeft = 0;
+    qint64 StepsTotal = 0;
+    bool FirstStep = true;
+};

@@ -1,0 +1,91 @@
+#pragma once
+
+// The captions the three interface languages give, and the rows in which the start-up and
+// reset variants differ, written down from the interface's description.
+struct ExpectedCaption {
+    const char16_t* window;
+    const char16_t* control;
+    const char16_t* arabic;
+    const char16_t* english;
+    const char16_t* kurdish;
+};
+
+inline constexpr ExpectedCaption kExpectedCaptions[] = {
+    {u"Quran1", u"Quran1", u"Zephyrane", u"Zephyrane", u"Zephyrane"},
+    {u"Quran1", u"File", u"   <<  الملف >>   ", u"    <<  File >>   ", u"   <<  مهلهف >>   "},
+    {u"Quran1", u"Surat", u"نسخ السورة", u"Surat(s) Copy", u"كَرتنهوهى سورهتهكان"},
+    {u"Quran1", u"Copy", u"نسخ   ", u"Copy   ", u"وهركَرتن   "},
+    {u"Quran1", u"CopyA", u"نسخ الأية", u"A'ia Copy", u"كَرتنهوهى ئايهت"},
+    {u"Quran1", u"CopyAA", u"نسخ الأية +     تفسير العربي", u"A'ia Copy + Explanation Arabic",
+     u"كَرتنهوهى ئايهت +    تهفسيرى عهرهى"},
+    {u"Quran1", u"CopyAE", u"نسخ الأية + تفسير الإنجليزي", u"A'ia Copy + Explanation English",
+     u"كَرتنهوهى ئايهت + تهفسيرى ئينكَليزى"},
+    {u"Quran1", u"CopyAK", u"نسخ الأية +   تفسير الكُـردي", u"A'ia Copy + Explanation Kurdish",
+     u"كَرتنهوهى ئايهت +    تهفسيرى كوردى"},
+    {u"Quran1", u"Reset1", u"إعادة", u"Reset", u"كَهرانهوه"},
+    {u"Quran1", u"End1", u"النهاية ", u"End", u"كوتايى"},
+    {u"Quran1", u"Lang", u"  <<  اللغة  >>  ", u"<<Language>>", u"   <<  زمان  >>   "},
+    {u"Quran1", u"Help1", u"    <<المساعد>>   ", u"    << Help >>   ", u"    <<يارمهتى>>   "},
+    {u"Quran1", u"Command3", u"حول", u"About", u"دهرباره"},
+    {u"Quran1", u"Web3", u" زيارة ", u" Visitation ", u" سهردانى "},
+    {u"Quran1", u"Command1", u"البحث", u"Serch", u"گهروكى"},
+    {u"Quran1", u"Command2", u"القرآن الكريم", u"The Vire Vozov", u"قورئانى پيروز"},
+    {u"Quran1", u"Command14", u"نسخ السورة", u"Surat(s) Copy", u"كَرتنهوهى سورهتهكان"},
+    {u"Quran1", u"Command4", u"نسخ الأية", u"A'ia Copy", u"كَرتنهوهى ئايهت"},
+    {u"Quran1", u"Command8", u"أية + جميع", u"A'ia + All", u"ئايهت + ههموو"},
+    {u"Quran1", u"Command7", u"أية + عربي ", u"A'ia + Arabic ", u"ئايهت + عهرهبى "},
+    {u"Quran1", u"Command6", u"أية + كُـردي", u"A'ia + Kurdish", u"ئايهت + كوردى"},
+    {u"Quran1", u"Command5", u"أية + إنجليزي", u"A'ia + English", u"ئايهت + ئينكَليزى"},
+    {u"Quran1", u"Command9", u"نسخ العربي ", u"Arabic Copy", u"كَرتنهوهى عهرهبى "},
+    {u"Quran1", u"Command10", u"نسخ الكُـردي", u"Kurdish Copy", u"كَرتنهوهى كوردى"},
+    {u"Quran1", u"Command11", u"نسخ الإنجليزي", u"English Copy", u"كَرتنهوهى ئينكَليزى"},
+    {u"Quran1", u"Check0", u"واضح", u"Bold", u"ئهستور"},
+    {u"Quran1", u"Check1", u"واضح", u"Bold", u"ئهستور"},
+    {u"Quran1", u"Check2", u"واضح", u"Bold", u"ئهستور"},
+    {u"Quran1", u"Check3", u"واضح", u"Bold", u"ئهستور"},
+    {u"Quran1", u"Frame1", u"  قائمة الايات  ", u"  A'ia Leg  ", u"  چوار چيوهى ئايهت  "},
+    {u"Quran1", u"Frame2", u" موقع الكتابة ", u" Type Place ", u"  شوينى نووسين  "},
+    {u"Quran1", u"Frame5", u" عــربي       التفسير الميسر",
+     u"Arabic                The Miasar Explanation", u"عهرهبى       تهفسيرى ميهسسهر"},
+    {u"Quran1", u"Frame4", u" كـُـردي       التفسير السهل",
+     u"Kurdish                  The Easy Explanation", u" كوردى                 تهفسيرى ئاسان"},
+    {u"Quran1", u"Frame3", u" إنجليزي       التفسير النبيل\u200F",
+     u"English     The Noble Qur'an Explanation", u"ئينكَليزى                  تهفسيرى چاك"},
+    {u"Quran1", u"DBGrid1", u"قائمة Zephyrane", u"Leg Zephyrane", u"كليشهى Zephyrane"},
+    {u"Quran1", u"DBGrid2", u"قائمة Zephyrane", u"Zephyrane", u"كليشهى Zephyrane"},
+    {u"Quran1", u"Text8", u"أيـــة", u"A'ia", u"ئايهت"},
+    {u"Quran1", u"Text6", u"عـــدد ", u"Number", u"ژمــاره"},
+    {u"Surat1", u"Surat1", u"قائمة النسخ القران الكريم", u"Surat(s) Copy List",
+     u"كليشه ى كَرتنه وه ى قورئانى بٍروز"},
+    {u"Surat1", u"Frame1", u"النسخ السورة", u"Surat Copy", u"كَرتنهوهى سورهتهكان"},
+    {u"Surat1", u"Frame2", u"خيارات النسخ الأيات", u"A'ia Copy Options",
+     u"ههلبژاردنهكانى كَرتنهوهى ئايهتهكان"},
+    {u"Surat1", u"Check11", u"سطر", u"Line", u"ديّـر"},
+    {u"Surat1", u"Check12", u"تفسير عربي", u"Arabic Explanation", u"تهفسيرى عهربى"},
+    {u"Surat1", u"Check13", u"تفسير كردي", u"Kurdish Explanation", u"تهفسيرى كوردى"},
+    {u"Surat1", u"Check14", u"تفسير إنجليزي", u"English Explanation", u"تهفسيرى ئنكَليزى"},
+    {u"Surat1", u"Check15", u"تحديد جميع", u"Select All", u"نيشانكردنى كَشتى"},
+    {u"Surat1", u"La1", u" <:: مــن", u"For", u" <:: لــه"},
+    {u"Surat1", u"La2", u" <:: إلــى", u"To", u" <:: تــا"},
+    {u"Surat1", u"Command4", u"البدء النسخ", u"Start For Copy", u"دهستپيبكه كَرتنهوه"},
+    {u"Surat1", u"Command5", u"وقف", u"Stop", u"وهستان"},
+    {u"Surat1", u"Command1", u"إلغاء", u"Cancel", u"وازهينان"},
+};
+
+struct ExpectedVariantRow {
+    const char* variant;
+    const char16_t* control;  // of the main window
+    const char16_t* text;
+};
+
+inline constexpr ExpectedVariantRow kExpectedVariantRows[] = {
+    {"Arabic start-up", u"Command14", u"نسخ سورة"},
+    {"English start-up", u"Command14", u"Surat Copy"},
+    {"English start-up", u"Command9", u"Copy Arabic "},
+    {"English start-up", u"Command10", u"Copy Kurdish"},
+    {"English start-up", u"Command11", u"Copy English"},
+    {"Kurdish start-up", u"Lang", u"  <<  زمان  >>  "},
+    {"English reset", u"Frame5", u"Arabic               The Miasar Explanation"},
+    {"English reset", u"Frame4", u"Kurdish                The Easy Explanation"},
+    {"English reset", u"Frame3", u"English        The Noble Qur'an Explanation"},
+};

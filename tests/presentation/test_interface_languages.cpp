@@ -1,0 +1,296 @@
+// The interface languages on the real windows: the Lang menu, the start-up step, the reset,
+// the surah copy window and the panes' reading order.
+#include <QMenuBar>
+#include <QPointer>
+#include <QTableView>
+
+#include "ExpectedCaptions.h"
+#include "MainWindowFixture.h"
+#include "Surat1.h"
+#include "WebSites.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kArabic = u"عربي"_s;
+const QString kKurdish = u"كوردى"_s;
+
+enum class Action { None, Ar, En, Ku, Reset };
+
+// The captions a language column gives, with a variant's rows in place of its own.
+std::map<QString, QString> expectedCaptions(int column, const QString& variant) {
+    std::map<QString, QString> expected;
+    for (const ExpectedCaption& row : kExpectedCaptions) {
+        const char16_t* texts[] = {row.arabic, row.english, row.kurdish};
+        expected[QString::fromUtf16(row.window) + u'.' + QString::fromUtf16(row.control)] =
+            QString::fromUtf16(texts[column]);
+    }
+    for (const ExpectedVariantRow& row : kExpectedVariantRows) {
+        if (QLatin1StringView(row.variant) == variant)
+            expected[u"Quran1."_s + QString::fromUtf16(row.control)] = QString::fromUtf16(row.text);
+    }
+    expected[u"Quran1.Web1"_s] = u" < "_s + WebSites::kIslamicSiteHost + u" > "_s;
+    expected[u"Quran1.Web2"_s] = u" < "_s + WebSites::kMakerSiteHost + u" > "_s;
+    return expected;
+}
+
+QObject* surat1Control(Surat1& s, const QString& control) {
+    const std::pair<const char16_t*, QObject*> controls[] = {
+        {u"Surat1", &s},           {u"Frame1", s.Frame1},     {u"Frame2", s.Frame2},
+        {u"Check11", s.Check11},   {u"Check12", s.Check12},   {u"Check13", s.Check13},
+        {u"Check14", s.Check14},   {u"Check15", s.Check15},   {u"La1", s.La1},
+        {u"La2", s.La2},           {u"Command4", s.Command4}, {u"Command5", s.Command5},
+        {u"Command1", s.Command1},
+    };
+    for (const auto& [name, object] : controls) {
+        if (control == QStringView(name))
+            return object;
+    }
+    return nullptr;
+}
+
+// What the user sees of a control: a window's or grid's title, a menu's or frame's title, or
+// the text of anything else.
+QString shownCaption(const QObject* object) {
+    if (object->property("title").isValid())
+        return object->property("title").toString();
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (widget && (widget->isWindow() || qobject_cast<const QTableView*>(widget)))
+        return widget->windowTitle();
+    return object->property("text").toString();
+}
+
+// "window.control" of the main window or the surah copy window.
+QString captionOf(Quran1& w, const QString& target) {
+    const QString window = target.section(u'.', 0, 0);
+    const QString control = target.section(u'.', 1);
+    if (window == u"Surat1")
+        return shownCaption(surat1Control(*w.surat1(), control));
+    if (control == u"Quran1")
+        return w.windowTitle();
+    if (control == u"Text6")
+        return w.Text6;
+    // Outside the surah copy window, which is a child of the main window too.
+    for (QObject* root :
+         {static_cast<QObject*>(w.centralWidget()), static_cast<QObject*>(w.menuBar())}) {
+        if (QObject* found = root->findChild<QObject*>(control))
+            return shownCaption(found);
+    }
+    return u"<no control>"_s;
+}
+
+const QString kSurat1Controls[] = {u"Surat1"_s,  u"Frame1"_s,  u"Frame2"_s,   u"Check11"_s,
+                                   u"Check12"_s, u"Check13"_s, u"Check14"_s,  u"Check15"_s,
+                                   u"La1"_s,     u"La2"_s,     u"Command4"_s, u"Command5"_s,
+                                   u"Command1"_s};
+
+QStringList surat1Captions(Quran1& w) {
+    QStringList captions;
+    for (const QString& control : kSurat1Controls)
+        captions.append(captionOf(w, u"Surat1."_s + control));
+    return captions;
+}
+
+// Closes the surah copy window as the user would and waits until it is gone.
+void closeSurat1(Quran1& w) {
+    QPointer<Surat1> window = w.surat1();
+    window->show();
+    window->close();
+    QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+}
+
+QStringList mismatches(Quran1& w, const std::map<QString, QString>& expected) {
+    QStringList wrong;
+    for (const auto& [target, text] : expected) {
+        const QString shown = captionOf(w, target);
+        if (shown != text)
+            wrong.append(u"%1: \"%2\" instead of \"%3\""_s.arg(target, shown, text));
+    }
+    return wrong;
+}
+
+QString checkedItems(const Quran1& w) {
+    QString marks;
+    for (const QAction* item : {w.Ar, w.En, w.Ku})
+        marks += item->isChecked() ? item->objectName() : QString();
+    return marks;
+}
+
+void run(Quran1& w, Action action) {
+    const std::pair<Action, QAction*> items[] = {
+        {Action::Ar, w.Ar}, {Action::En, w.En}, {Action::Ku, w.Ku}, {Action::Reset, w.Reset1}};
+    for (const auto& [which, item] : items) {
+        if (which == action)
+            item->trigger();
+    }
+}
+
+bool startedUp(const Quran1& w) {
+    return QTest::qWaitFor([&] { return !w.Timer3.isActive(); });
+}
+
+}  // namespace
+
+class TestInterfaceLanguages : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyCaptionOfEachOccasion_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("Arabic menu") << u"English"_s << Action::Ar << 0 << QString() << u"Ar"_s;
+        QTest::newRow("English menu") << kArabic << Action::En << 1 << QString() << u"En"_s;
+        QTest::newRow("Kurdish menu") << u"English"_s << Action::Ku << 2 << QString() << u"Ku"_s;
+        QTest::newRow("Arabic start-up")
+            << kArabic << Action::None << 0 << u"Arabic start-up"_s << u"Ar"_s;
+        QTest::newRow("English start-up")
+            << u"English"_s << Action::None << 1 << u"English start-up"_s << u"En"_s;
+        QTest::newRow("Kurdish start-up")
+            << kKurdish << Action::None << 2 << u"Kurdish start-up"_s << u"Ku"_s;
+        QTest::newRow("English reset")
+            << kKurdish << Action::Reset << 1 << u"English reset"_s << u"En"_s;
+    }
+    void everyCaptionOfEachOccasion() {
+        QFETCH(QString, stored);
+        QFETCH(Action, action);
+        QFETCH(int, column);
+        QFETCH(QString, variant);
+        QFETCH(QString, checked);
+        MainWindowFixture fx(Stored{{u"Lang"_s, stored}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        run(w, action);
+
+        const std::map<QString, QString> expected = expectedCaptions(column, variant);
+        QCOMPARE(expected.size(), size_t(53));
+        const QStringList wrong = mismatches(w, expected);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+        QCOMPARE(checkedItems(w), checked);
+        const QString names[] = {kArabic, u"English"_s, kKurdish};
+        QCOMPARE(w.Text2(), names[column]);
+        QCOMPARE(fx.storedValue(u"Lang"_s), names[column]);
+        QVERIFY(w.findChild<Surat1*>()->isHidden());
+    }
+
+    void storedNameThatIsNoLanguageAppliesNothing_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("lower case") << u"english"_s;
+        QTest::newRow("trailing blank") << u"English "_s;
+        QTest::newRow("empty") << QString();
+        QTest::newRow("menu caption") << u"كوردى "_s;
+    }
+    void storedNameThatIsNoLanguageAppliesNothing() {
+        QFETCH(QString, stored);
+        MainWindowFixture fx(Stored{{u"Lang"_s, stored}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        QCOMPARE(w.File->title(), u"      <<  File >>"_s);
+        QCOMPARE(w.Lang->title(), u"<<Language>>"_s);
+        QCOMPARE(w.Help1->title(), u"Help"_s);
+        QCOMPARE(w.Command14->text(), u"نسخ سورة"_s);
+        QCOMPARE(checkedItems(w), QString());
+        QCOMPARE(fx.storedValue(u"Lang"_s), stored);
+        QVERIFY(!w.findChild<Surat1*>());
+        QVERIFY(w.Timer5.isActive());  // the reading order is fixed whatever the language
+    }
+
+    // The start-up variant shows until the menu applies the language, which also rebuilds the
+    // count line with the language's count word.
+    void startUpVariantThenMenu_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("atStartUp");
+        QTest::addColumn<QString>("afterMenu");
+        QTest::addColumn<QString>("countWord");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Kurdish Lang")
+            << kKurdish << Action::Ku << u"Lang"_s << u"  <<  زمان  >>  "_s
+            << u"   <<  زمان  >>   "_s << u"ژمــاره"_s << u"Ku"_s;
+        QTest::newRow("English Command9")
+            << u"English"_s << Action::En << u"Command9"_s << u"Copy Arabic "_s << u"Arabic Copy"_s
+            << u"Number"_s << u"En"_s;
+        QTest::newRow("Arabic Command14")
+            << kArabic << Action::Ar << u"Command14"_s << u"نسخ سورة"_s << u"نسخ السورة"_s
+            << u"عـــدد "_s << u"Ar"_s;
+    }
+    void startUpVariantThenMenu() {
+        QFETCH(QString, stored);
+        QFETCH(Action, action);
+        QFETCH(QString, control);
+        QFETCH(QString, atStartUp);
+        QFETCH(QString, afterMenu);
+        QFETCH(QString, countWord);
+        QFETCH(QString, item);
+        MainWindowFixture fx(Stored{{u"Lang"_s, stored}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        QCOMPARE(captionOf(w, u"Quran1."_s + control), atStartUp);
+
+        run(w, action);
+        QCOMPARE(captionOf(w, u"Quran1."_s + control), afterMenu);
+        QVERIFY(w.Timer11.isActive());
+        QVERIFY(QTest::qWaitFor([&] { return !w.Timer11.isActive(); }));
+        QVERIFY(w.Text3->text().endsWith(u' ' + countWord));
+
+        // The same language again changes no caption.
+        run(w, action);
+        QCOMPARE(captionOf(w, u"Quran1."_s + control), afterMenu);
+        QCOMPARE(checkedItems(w), item);
+    }
+
+    void surahCopyWindowFollowsTheLanguageWhileItExists() {
+        MainWindowFixture fx(Stored{{u"Lang"_s, u"none"_s}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        QVERIFY(!w.findChild<Surat1*>());
+        const QStringList creationCaptions = surat1Captions(w);
+        closeSurat1(w);
+
+        // A switch before the window was ever opened creates it hidden, in the language.
+        w.Ku->trigger();
+        QVERIFY(w.findChild<Surat1*>()->isHidden());
+        QCOMPARE(w.surat1()->windowTitle(), u"كليشه ى كَرتنه وه ى قورئانى بٍروز"_s);
+        QCOMPARE(w.surat1()->La2->text(), u" <:: تــا"_s);
+
+        // Created anew, it carries its creation captions until the next switch.
+        closeSurat1(w);
+        QCOMPARE(surat1Captions(w), creationCaptions);
+        w.En->trigger();
+        QCOMPARE(w.surat1()->windowTitle(), u"Surat(s) Copy List"_s);
+        QCOMPARE(w.surat1()->Command1->text(), u"Cancel"_s);
+        QVERIFY(w.surat1()->isHidden());
+    }
+
+    void panesReadingOrderOneSecondAfterStart_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("Arabic") << kArabic;
+        QTest::newRow("English") << u"English"_s;
+        QTest::newRow("Kurdish") << kKurdish;
+        QTest::newRow("none") << u"x"_s;
+    }
+    void panesReadingOrderOneSecondAfterStart() {
+        QFETCH(QString, stored);
+        MainWindowFixture fx(Stored{{u"Lang"_s, stored}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        QVERIFY(w.Timer5.isActive());
+        QCOMPARE(w.Timer5.interval(), 1000);
+        QVERIFY(QTest::qWaitFor([&] { return !w.Timer5.isActive(); }));
+        const std::pair<QPlainTextEdit*, Qt::LayoutDirection> panes[] = {{w.Text4, Qt::RightToLeft},
+                                                                         {w.Te1, Qt::RightToLeft},
+                                                                         {w.TE2, Qt::RightToLeft},
+                                                                         {w.TE3, Qt::LeftToRight}};
+        for (const auto& [pane, direction] : panes) {
+            QCOMPARE(pane->document()->defaultTextOption().textDirection(), direction);
+            QCOMPARE(pane->layoutDirection(), direction);
+        }
+    }
+};
+
+QTEST_MAIN(TestInterfaceLanguages)
+#include "test_interface_languages.moc"
