@@ -14,15 +14,17 @@ namespace {
 
 // Counts paints of the widgets a user watches.
 class PaintWatch : public QObject {
-public:
+  public:
     explicit PaintWatch(const QList<QWidget*>& widgets) {
-        for (QWidget* widget : widgets) widget->installEventFilter(this);
+        for (QWidget* widget : widgets)
+            widget->installEventFilter(this);
     }
     int paints = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+        if (event->type() == QEvent::Paint)
+            ++paints;
         return false;
     }
 };
@@ -48,7 +50,9 @@ Summary summarize(std::vector<double> ms) {
     return {ms[ms.size() / 2], ms[p99]};
 }
 
-QString format(double ms) { return QString::number(ms, 'f', 3); }
+QString format(double ms) {
+    return QString::number(ms, 'f', 3);
+}
 
 }  // namespace
 
@@ -61,11 +65,11 @@ int main(int argc, char* argv[]) {
     fx.settle();
     PaintWatch watch({w.Text4->viewport(), w.DBGrid1->viewport(), w.DBGrid2->viewport()});
 
-    const QStringList words = {
-        QStringLiteral("الرحمن"), QStringLiteral("والذين"), QStringLiteral("قالوا"),
-        QStringLiteral("السماوات"), QStringLiteral("يؤمنون"), QStringLiteral("ا"),
-        QStringLiteral("و"), QStringLiteral("ربنا"), QStringLiteral("الله"),
-        QStringLiteral("فاستقم")};
+    const QStringList words = {QStringLiteral("الرحمن"), QStringLiteral("والذين"),
+                               QStringLiteral("قالوا"),  QStringLiteral("السماوات"),
+                               QStringLiteral("يؤمنون"), QStringLiteral("ا"),
+                               QStringLiteral("و"),      QStringLiteral("ربنا"),
+                               QStringLiteral("الله"),   QStringLiteral("فاستقم")};
     std::vector<double> keystrokes;
     for (int round = 0; round < 5; ++round) {
         for (const QString& word : words) {

@@ -150,20 +150,23 @@ const SurahCatalogue& SurahCatalogue::instance() {
 QStringList SurahCatalogue::itemTexts() const {
     QStringList texts;
     texts.reserve(kSurahCount);
-    for (const Surah& surah : rows_) texts.append(surah.itemText);
+    for (const Surah& surah : rows_)
+        texts.append(surah.itemText);
     return texts;
 }
 
 const Surah* SurahCatalogue::findByItemText(QStringView text) const {
     for (const Surah& surah : rows_) {
-        if (surah.itemText == text) return &surah;
+        if (surah.itemText == text)
+            return &surah;
     }
     return nullptr;
 }
 
 const Surah* SurahCatalogue::findByArabicName(QStringView name) const {
     for (const Surah& surah : rows_) {
-        if (surah.arabicName == name) return &surah;
+        if (surah.arabicName == name)
+            return &surah;
     }
     return nullptr;
 }

@@ -18,7 +18,7 @@ struct Surah {
 // The 114 surahs in canonical order. Lookups compare whole strings exactly (no trimming,
 // no case folding): several Arabic names are prefixes of others.
 class SurahCatalogue {
-public:
+  public:
     static const SurahCatalogue& instance();
 
     static constexpr int kSurahCount = 114;
@@ -29,7 +29,7 @@ public:
     const Surah* findByItemText(QStringView text) const;
     const Surah* findByArabicName(QStringView name) const;
 
-private:
+  private:
     SurahCatalogue();
     std::vector<Surah> rows_;
 };

@@ -245,8 +245,8 @@ class TestBuildData : public QObject {
             QVERIFY(row.write(QStringLiteral("Kalima"), QStringLiteral("والله")));
             QVERIFY(QFileInfo(db + QStringLiteral("-wal")).size() > 0);
             for (const char* suffix : {"", "-wal", "-shm"})
-                QVERIFY(QFile::copy(db + QLatin1StringView(suffix),
-                                    left + QLatin1StringView(suffix)));
+                QVERIFY(
+                    QFile::copy(db + QLatin1StringView(suffix), left + QLatin1StringView(suffix)));
         }
         QCOMPARE(runTool(kSourcesDir, killed.path()).exitCode, 0);
         QVERIFY(!QFile::exists(left + QStringLiteral("-wal")));

@@ -5,7 +5,7 @@
 class TestSurahCatalogue : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void tableInvariants() {
         const auto& rows = SurahCatalogue::instance().rows();
         QCOMPARE(int(rows.size()), SurahCatalogue::kSurahCount);
@@ -16,14 +16,16 @@ private slots:
             names.insert(s.arabicName);
             items.insert(s.itemText);
             QVERIFY(!s.itemText.contains(QLatin1Char('\'')));
-            for (QChar c : {u'*', u'?', u'#', u'['}) QVERIFY(!s.itemText.contains(c));
+            for (QChar c : {u'*', u'?', u'#', u'['})
+                QVERIFY(!s.itemText.contains(c));
         }
         QCOMPARE(sum, SurahCatalogue::kVerseCount);
         QCOMPARE(names.size(), 114);
         QCOMPARE(items.size(), 114);
         for (const Surah& a : rows)
             for (const Surah& b : rows)
-                if (&a != &b) QVERIFY2(!b.itemText.startsWith(a.itemText), qPrintable(a.itemText));
+                if (&a != &b)
+                    QVERIFY2(!b.itemText.startsWith(a.itemText), qPrintable(a.itemText));
         QCOMPARE(rows[1].verseCount, 286);
         QCOMPARE(rows[104].transliteration, QStringLiteral("al-Fil"));
     }
@@ -44,7 +46,8 @@ private slots:
         QFETCH(int, number);
         const Surah* s = SurahCatalogue::instance().findByItemText(text);
         QCOMPARE(s ? s->number : 0, number);
-        if (number == 1) QCOMPARE(s->verseCount, 7);
+        if (number == 1)
+            QCOMPARE(s->verseCount, 7);
     }
 
     void findByArabicName_data() {
