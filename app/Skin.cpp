@@ -4,22 +4,50 @@
 
 namespace {
 
-// Only the window, its frames, buttons, menus and grid headers are styled: the text panes
-// keep their palettes, which the main window sets from the stored pane styles.
-constexpr QStringView kGreen =
-    uR"(
-QMainWindow, QDialog { background-color: #dcebd9; }
-QLabel, QCheckBox, QRadioButton, QGroupBox { color: #143d1e; }
-QGroupBox { border: 1px solid #5e8f63; border-radius: 4px; margin-top: 1.2ex; }
+// The colours of one skin.
+struct Colours {
+    const char* window;
+    const char* text;
+    const char* frame;
+    const char* buttonTop;
+    const char* buttonBottom;
+    const char* buttonBorder;
+    const char* hover;
+    const char* pressed;
+    const char* disabledText;
+    const char* disabledFill;
+    const char* disabledBorder;
+};
+
+// Only the window, its frames and buttons are styled here: the text panes keep their own
+// palettes, which the main window sets from the stored pane styles.
+QString framesAndButtons(const Colours& c) {
+    return QStringLiteral(R"(
+QMainWindow, QDialog { background-color: %1; }
+QLabel, QCheckBox, QRadioButton, QGroupBox { color: %2; }
+QGroupBox { border: 1px solid %3; border-radius: 4px; margin-top: 1.2ex; }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
 QPushButton {
     color: #ffffff; background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,
-        stop:0 #3f8a4c, stop:1 #215c2c);
-    border: 1px solid #173f1f; border-radius: 4px; padding: 3px 1px;
+        stop:0 %4, stop:1 %5);
+    border: 1px solid %6; border-radius: 4px; padding: 3px 1px;
 }
-QPushButton:hover { background-color: #4a9a57; }
-QPushButton:pressed { background-color: #1a4a23; }
-QPushButton:disabled { color: #c7d8c9; background-color: #7f9e84; border-color: #6b876f; }
+QPushButton:hover { background-color: %7; }
+QPushButton:pressed { background-color: %8; }
+QPushButton:disabled { color: %9; background-color: %10; border-color: %11; }
+)")
+        .arg(QLatin1StringView(c.window), QLatin1StringView(c.text), QLatin1StringView(c.frame),
+             QLatin1StringView(c.buttonTop), QLatin1StringView(c.buttonBottom),
+             QLatin1StringView(c.buttonBorder), QLatin1StringView(c.hover),
+             QLatin1StringView(c.pressed), QLatin1StringView(c.disabledText))
+        .arg(QLatin1StringView(c.disabledFill), QLatin1StringView(c.disabledBorder));
+}
+
+constexpr Colours kGreen = {"#dcebd9", "#143d1e", "#5e8f63", "#3f8a4c", "#215c2c", "#173f1f",
+                            "#4a9a57", "#1a4a23", "#c7d8c9", "#7f9e84", "#6b876f"};
+
+constexpr QStringView kGreenMenusAndGrids =
+    uR"(
 QMenuBar { background-color: #1f5a2b; color: #ffffff; }
 QMenuBar::item { background: transparent; padding: 3px 8px; }
 QMenuBar::item:selected { background-color: #3f8a4c; }
@@ -33,20 +61,11 @@ QTableView { selection-background-color: #3f8a4c; selection-color: #ffffff; }
 QStatusBar { background-color: #c8dec4; color: #143d1e; }
 )";
 
-constexpr QStringView kSurahCopy =
+constexpr Colours kSurahCopy = {"#f3e8cf", "#3b2a10", "#b89a5e", "#3d6fa8", "#254d7d", "#1b3a60",
+                                "#4a80bd", "#1b3a60", "#e4e9f0", "#8fa3bb", "#7a8ea6"};
+
+constexpr QStringView kSurahCopyProgress =
     uR"(
-QMainWindow, QDialog { background-color: #f3e8cf; }
-QLabel, QCheckBox, QRadioButton, QGroupBox { color: #3b2a10; }
-QGroupBox { border: 1px solid #b89a5e; border-radius: 4px; margin-top: 1.2ex; }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
-QPushButton {
-    color: #ffffff; background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,
-        stop:0 #3d6fa8, stop:1 #254d7d);
-    border: 1px solid #1b3a60; border-radius: 4px; padding: 3px 1px;
-}
-QPushButton:hover { background-color: #4a80bd; }
-QPushButton:pressed { background-color: #1b3a60; }
-QPushButton:disabled { color: #e4e9f0; background-color: #8fa3bb; border-color: #7a8ea6; }
 QProgressBar { border: 1px solid #b89a5e; border-radius: 3px; background-color: #fffaf0; }
 QProgressBar::chunk { background-color: #3d6fa8; }
 )";
@@ -56,9 +75,9 @@ QProgressBar::chunk { background-color: #3d6fa8; }
 QString Skin::styleSheet() const {
     switch (kind_) {
         case SkinKind::Green:
-            return kGreen.toString();
+            return framesAndButtons(kGreen).append(kGreenMenusAndGrids);
         case SkinKind::SurahCopy:
-            return kSurahCopy.toString();
+            return framesAndButtons(kSurahCopy).append(kSurahCopyProgress);
         case SkinKind::SettingsOnly:
             return {};
     }

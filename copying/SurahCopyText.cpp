@@ -38,8 +38,7 @@ SurahCopyText::Step SurahCopyText::step(const SurahCopyChoices& choices) {
         CopyText += kLineBreak;
     if (StepsTotal != 0) {
         // nearbyint's default mode rounds halves to the even neighbour.
-        result.progress =
-            qint64(std::nearbyint(double(StepsDone) / (double(StepsTotal) / 100.0)));
+        result.progress = qint64(std::nearbyint(double(StepsDone) / (double(StepsTotal) / 100.0)));
     }
     --StepsLeft;
     ++StepsDone;
@@ -71,10 +70,9 @@ void SurahCopyText::appendVerse(qsizetype i, const SurahCopyChoices& choices) {
         CopyText += number;
         CopyText += u"] "_s;
     }
-    const std::pair<bool, const QStringList*> explanations[] = {
-        {choices.arabic, &lists_.List3},
-        {choices.kurdish, &lists_.List4},
-        {choices.english, &lists_.List2}};
+    const std::pair<bool, const QStringList*> explanations[] = {{choices.arabic, &lists_.List3},
+                                                                {choices.kurdish, &lists_.List4},
+                                                                {choices.english, &lists_.List2}};
     for (const auto& [chosen, list] : explanations) {
         if (chosen) {
             CopyText += u'(';

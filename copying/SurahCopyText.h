@@ -29,8 +29,8 @@ class SurahCopyText {
     bool start(const SurahCopyChoices& choices, qint64 toIndex);
 
     struct Step {
-        bool finished = false;             // the text is complete, ending in CR LF
-        std::optional<qint64> progress;    // percent done; none for a range of one verse
+        bool finished = false;           // the text is complete, ending in CR LF
+        std::optional<qint64> progress;  // percent done; none for a range of one verse
     };
     // Adds the next verse of the range.
     Step step(const SurahCopyChoices& choices);

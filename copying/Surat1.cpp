@@ -46,10 +46,10 @@ void Surat1::createControls() {
     Frame1 = named(new QGroupBox(u"خيارات النسخ الأية"_s, this), u"Frame1"_s);
     Frame2 = named(new QGroupBox(u"خيارات النسخ السورة"_s, this), u"Frame2"_s);
 
-    Combo1 = named(new QComboBox(Frame2), u"Combo1"_s);
-    Combo2 = named(new QComboBox(Frame2), u"Combo2"_s);
-    Combo3 = named(new QComboBox(Frame2), u"Combo3"_s);
-    Combo4 = named(new QComboBox(Frame2), u"Combo4"_s);
+    Combo1 = named(new QComboBox(Frame1), u"Combo1"_s);
+    Combo2 = named(new QComboBox(Frame1), u"Combo2"_s);
+    Combo3 = named(new QComboBox(Frame1), u"Combo3"_s);
+    Combo4 = named(new QComboBox(Frame1), u"Combo4"_s);
     for (QComboBox* surahs : {Combo1, Combo3}) {
         surahs->addItems(SurahCatalogue::instance().itemTexts());
         surahs->setCurrentIndex(-1);
@@ -60,21 +60,21 @@ void Surat1::createControls() {
         verses->setMinimumContentsLength(3);
         verses->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    SkinLabel1 = named(new QLabel(u"0"_s, Frame2), u"SkinLabel1"_s);
-    SkinLabel2 = named(new QLabel(u"0"_s, Frame2), u"SkinLabel2"_s);
-    La1 = named(new QLabel(Frame2), u"La1"_s);
-    La2 = named(new QLabel(Frame2), u"La2"_s);
+    SkinLabel1 = named(new QLabel(u"0"_s, Frame1), u"SkinLabel1"_s);
+    SkinLabel2 = named(new QLabel(u"0"_s, Frame1), u"SkinLabel2"_s);
+    La1 = named(new QLabel(Frame1), u"La1"_s);
+    La2 = named(new QLabel(Frame1), u"La2"_s);
 
-    Check5 = named(new QCheckBox(Frame1), u"Check5"_s);
-    Check4 = named(new QCheckBox(Frame1), u"Check4"_s);
-    Check3 = named(new QCheckBox(Frame1), u"Check3"_s);
-    Check2 = named(new QCheckBox(Frame1), u"Check2"_s);
-    Check1 = named(new SelectAllBox(Frame1), u"Check1"_s);
-    Check11 = named(new QLabel(Frame1), u"Check11"_s);
-    Check12 = named(new QLabel(u"تفسير عربي"_s, Frame1), u"Check12"_s);
-    Check13 = named(new QLabel(u"تفسير كوردي"_s, Frame1), u"Check13"_s);
-    Check14 = named(new QLabel(u"تفسير إنجليزي"_s, Frame1), u"Check14"_s);
-    Check15 = named(new QLabel(Frame1), u"Check15"_s);
+    Check5 = named(new QCheckBox(Frame2), u"Check5"_s);
+    Check4 = named(new QCheckBox(Frame2), u"Check4"_s);
+    Check3 = named(new QCheckBox(Frame2), u"Check3"_s);
+    Check2 = named(new QCheckBox(Frame2), u"Check2"_s);
+    Check1 = named(new SelectAllBox(Frame2), u"Check1"_s);
+    Check11 = named(new QLabel(Frame2), u"Check11"_s);
+    Check12 = named(new QLabel(u"تفسير عربي"_s, Frame2), u"Check12"_s);
+    Check13 = named(new QLabel(u"تفسير كوردي"_s, Frame2), u"Check13"_s);
+    Check14 = named(new QLabel(u"تفسير إنجليزي"_s, Frame2), u"Check14"_s);
+    Check15 = named(new QLabel(Frame2), u"Check15"_s);
 
     Command4 = named(new QPushButton(u"بدء النسخ"_s, this), u"Command4"_s);
     Command5 = named(new QPushButton(u"وقف"_s, this), u"Command5"_s);
@@ -94,7 +94,8 @@ void Surat1::createControls() {
 }
 
 void Surat1::layOutControls() {
-    auto* range = new QGridLayout(Frame2);
+    // The interface languages name Frame1 the surah copy and Frame2 the verse copy options.
+    auto* range = new QGridLayout(Frame1);
     range->addWidget(La1, 0, 0);
     range->addWidget(Combo1, 0, 1);
     range->addWidget(Combo2, 0, 2);
@@ -108,10 +109,12 @@ void Surat1::layOutControls() {
         count->setMinimumWidth(count->fontMetrics().horizontalAdvance(u"0000"_s));
 
     // Each box with its caption beside it; the select-all box heads the explanations.
-    auto* options = new QGridLayout(Frame1);
-    const std::tuple<QCheckBox*, QLabel*, int, int> boxes[] = {
-        {Check5, Check11, 0, 0}, {Check1, Check15, 0, 1}, {Check4, Check12, 1, 0},
-        {Check3, Check13, 1, 1}, {Check2, Check14, 1, 2}};
+    auto* options = new QGridLayout(Frame2);
+    const std::tuple<QCheckBox*, QLabel*, int, int> boxes[] = {{Check5, Check11, 0, 0},
+                                                               {Check1, Check15, 0, 1},
+                                                               {Check4, Check12, 1, 0},
+                                                               {Check3, Check13, 1, 1},
+                                                               {Check2, Check14, 1, 2}};
     for (const auto& [box, caption, row, column] : boxes) {
         auto* pair = new QHBoxLayout;
         pair->addWidget(box);
@@ -132,8 +135,8 @@ void Surat1::layOutControls() {
     commands->addWidget(Te1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame2);
     layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
     layout->addLayout(commands);
     layout->addWidget(Label1);
     // The captions change with the interface language; the window follows their length.
@@ -238,9 +241,8 @@ void Surat1::UpdateSelectAll() {
 }
 
 SurahCopyChoices Surat1::choices() const {
-    return {valueOf(Text1),     Combo1->currentText(), Combo2->currentText(),
-            Check5->isChecked(), Check4->isChecked(),  Check3->isChecked(),
-            Check2->isChecked()};
+    return {valueOf(Text1),      Combo1->currentText(), Combo2->currentText(), Check5->isChecked(),
+            Check4->isChecked(), Check3->isChecked(),   Check2->isChecked()};
 }
 
 void Surat1::enableStepping(bool enabled) {

@@ -43,10 +43,10 @@ class Surat1 : public QDialog {
     // The copy window, created on first reference.
     Copy1* copy1();
 
-    QComboBox* Combo1 = nullptr;  // from-surah
-    QComboBox* Combo2 = nullptr;  // from-verse
-    QComboBox* Combo3 = nullptr;  // to-surah
-    QComboBox* Combo4 = nullptr;  // to-verse
+    QComboBox* Combo1 = nullptr;                          // from-surah
+    QComboBox* Combo2 = nullptr;                          // from-verse
+    QComboBox* Combo3 = nullptr;                          // to-surah
+    QComboBox* Combo4 = nullptr;                          // to-verse
     QLabel *SkinLabel1 = nullptr, *SkinLabel2 = nullptr;  // verse counts of the two surahs
     QLabel* SkinLabel3 = nullptr;
     QLineEdit* Te1 = nullptr;  // progress in percent

@@ -17,8 +17,9 @@ Qt::Alignment horizontalAlignment(const Copy1& copy) {
 }
 
 // Arabic, Kurdish, English and the marks the verse lists carry, over several paragraphs.
-const QString kText = u" ( سورة الفاتحة )\r\nبِسْمِ اللَّهِ [1] (ئه‌م ڕۆژه‌) (The Most Gracious\u00A0) "
-                      "\r\n\r\nالْحَمْدُ \u200f[2]\r\n"_s;
+const QString kText =
+    u" ( سورة الفاتحة )\r\nبِسْمِ اللَّهِ [1] (ئه‌م ڕۆژه‌) "_s +
+    u"(The Most Gracious\u00A0)\r\n\r\nالْحَمْدُ \u200f[2]\r\n"_s;
 
 QString asShown(QString text) {
     return text.replace(u"\r\n"_s, QString(QChar::ParagraphSeparator));
@@ -37,8 +38,8 @@ class TestCopy1 : public QObject {
         QStringList sizes;
         for (int i = 0; i < copy.Combo1->count(); ++i)
             sizes.append(copy.Combo1->itemText(i));
-        QCOMPARE(sizes, (QStringList{u"10"_s, u"12"_s, u"14"_s, u"16"_s, u"18"_s, u"20"_s,
-                                     u"22"_s, u"24"_s, u"26"_s, u"28"_s, u"30"_s}));
+        QCOMPARE(sizes, (QStringList{u"10"_s, u"12"_s, u"14"_s, u"16"_s, u"18"_s, u"20"_s, u"22"_s,
+                                     u"24"_s, u"26"_s, u"28"_s, u"30"_s}));
         QCOMPARE(copy.Combo1->currentText(), u"20"_s);
         const QFont font = copy.Text1->font();
         QCOMPARE(font.family(), u"Traditional Arabic-Q"_s);

@@ -104,8 +104,8 @@ class TestSurahCopy : public QObject {
         QTest::addColumn<QString>("options");   // L line option, A/K/E explanations
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("one verse") << QList<int>{2, 1, 2, 1} << u"A"_s
-                                   << header(2) + verse(8) + arabic(8) + kCrLf;
+        QTest::newRow("one verse")
+            << QList<int>{2, 1, 2, 1} << u"A"_s << header(2) + verse(8) + arabic(8) + kCrLf;
         QString fatiha = header(1);
         for (qint64 o = 2; o <= 7; ++o)
             fatiha += verse(o) + arabic(o);
@@ -119,9 +119,8 @@ class TestSurahCopy : public QObject {
             << QList<int>{2, 1, 2, 3} << u"L"_s
             << u" "_s + header(2) + verse(8) + kCrLf + verse(9) + kCrLf + verse(10) + kCrLf;
         const qint64 a = ordinal(3, 2), b = ordinal(3, 3);
-        QTest::newRow("Arabic explanation")
-            << QList<int>{3, 2, 3, 3} << u"A"_s
-            << verse(a) + arabic(a) + verse(b) + arabic(b) + kCrLf;
+        QTest::newRow("Arabic explanation") << QList<int>{3, 2, 3, 3} << u"A"_s
+                                            << verse(a) + arabic(a) + verse(b) + arabic(b) + kCrLf;
         QTest::newRow("Kurdish explanation")
             << QList<int>{3, 2, 3, 3} << u"K"_s
             << verse(a) + kurdish(a) + verse(b) + kurdish(b) + kCrLf;
@@ -130,8 +129,8 @@ class TestSurahCopy : public QObject {
             << verse(a) + english(a) + verse(b) + english(b) + kCrLf;
         QTest::newRow("all three explanations")
             << QList<int>{3, 2, 3, 3} << u"AKE"_s
-            << verse(a) + arabic(a) + kurdish(a) + english(a) + verse(b) + arabic(b) +
-                   kurdish(b) + english(b) + kCrLf;
+            << verse(a) + arabic(a) + kurdish(a) + english(a) + verse(b) + arabic(b) + kurdish(b) +
+                   english(b) + kCrLf;
     }
     void copiedTexts() {
         QFETCH(QList<int>, range);
@@ -308,7 +307,8 @@ class TestSurahCopy : public QObject {
         QCOMPARE(verses.absolutePosition(), expected);
         QVERIFY(c.w.Timer6.isActive());
         QVERIFY(c.verseShown());
-        QVERIFY(c.w.Text4->toPlainText().startsWith(u"( "_s + at(&VerseLists::List1, 8 + expected)));
+        QVERIFY(
+            c.w.Text4->toPlainText().startsWith(u"( "_s + at(&VerseLists::List1, 8 + expected)));
         // The range stays as chosen.
         QCOMPARE(c.s->Text1, u"8"_s);
         QCOMPARE(c.s->Text2, u"8"_s);

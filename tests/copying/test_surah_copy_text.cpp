@@ -56,9 +56,9 @@ class TestSurahCopyText : public QObject {
         fatiha.english = true;
         QTest::newRow("whole first surah, line option")
             << fatiha << qint64(7)
-            << u" "_s + header(1) + kCrLf + verse(2) + english(2) + kCrLf + verse(3) +
-                   english(3) + kCrLf + verse(4) + english(4) + kCrLf + verse(5) + english(5) +
-                   kCrLf + verse(6) + english(6) + kCrLf + verse(7) + english(7) + kCrLf;
+            << u" "_s + header(1) + kCrLf + verse(2) + english(2) + kCrLf + verse(3) + english(3) +
+                   kCrLf + verse(4) + english(4) + kCrLf + verse(5) + english(5) + kCrLf +
+                   verse(6) + english(6) + kCrLf + verse(7) + english(7) + kCrLf;
 
         // Only a copy that also names the first surah and verse "1" skips verse 1's
         // explanations; its verse line is never written.
