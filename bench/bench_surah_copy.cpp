@@ -1,11 +1,13 @@
 // A copy of the whole corpus with all three explanations through the real windows: how many
-// ticks it takes, the wall time, the longest tick (the windows' responsiveness), the time
-// from the start of the last step until the copy window has painted its text, the cost of
-// a size and an alignment change on that text, and the peak memory.
+// ticks it takes, the wall time, the longest gap between ticks (the windows' responsiveness),
+// the time from the start of the last step until the copy window has painted its text, the
+// cost of a size and an alignment change at the top of the text and inside its longest
+// paragraph (a paragraph is laid out whole), and the peak memory.
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTextBlock>
 #include <QTextStream>
 
 #include "../tests/mainwindow/MainWindowFixture.h"
@@ -66,6 +68,16 @@ qint64 repaintTime(QWidget* widget, const std::function<void()>& change) {
     return timer.nsecsElapsed();
 }
 
+// The longest paragraph of `document`.
+QTextBlock longestBlock(const QTextDocument* document) {
+    QTextBlock longest = document->begin();
+    for (QTextBlock block = longest; block.isValid(); block = block.next()) {
+        if (block.length() > longest.length())
+            longest = block;
+    }
+    return longest;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -113,11 +125,22 @@ int main(int argc, char* argv[]) {
     QWidget* viewport = copy->Text1->viewport();
     const qint64 sizeNs = repaintTime(viewport, [&] { copy->Combo1->setCurrentIndex(10); });
     const qint64 alignNs = repaintTime(viewport, [&] { copy->HScroll1->setValue(2); });
+    const QTextBlock longest = longestBlock(copy->Text1->document());
+    const qint64 scrollNs = repaintTime(viewport, [&] {
+        QTextCursor middle(longest);
+        middle.setPosition(longest.position() + longest.length() / 2);
+        copy->Text1->setTextCursor(middle);
+    });
+    const qint64 sizeThereNs = repaintTime(viewport, [&] { copy->Combo1->setCurrentIndex(5); });
+    const qint64 alignThereNs = repaintTime(viewport, [&] { copy->HScroll1->setValue(1); });
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     out << "characters=" << characters << " longest_tick_gap_ms=" << ms(ticks.longestGap)
         << " size_change_ms=" << ms(sizeNs) << " alignment_change_ms=" << ms(alignNs) << '\n';
+    out << "longest_paragraph_chars=" << longest.length() << " scroll_to_it_ms=" << ms(scrollNs)
+        << " size_change_there_ms=" << ms(sizeThereNs)
+        << " alignment_change_there_ms=" << ms(alignThereNs) << '\n';
     out << "ticks=" << ticks.ticks << " wall_s=" << wallSeconds
         << " show_ms=" << ms(paintedAt - ticks.lastTick)
         << " peak_mb=" << double(usage.ru_maxrss) / 1024.0 << '\n';

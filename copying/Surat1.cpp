@@ -7,6 +7,7 @@
 
 #include "Copy1.h"
 #include "DecimalText.h"
+#include "QueryText.h"
 #include "Quran1.h"
 #include "RecordSource.h"
 #include "SelectAllBox.h"
@@ -124,9 +125,8 @@ void Surat1::layOutControls() {
     }
 
     auto* commands = new QHBoxLayout;
-    for (QWidget* control : {static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command5),
-                             static_cast<QWidget*>(Command1)})
-        commands->addWidget(control);
+    for (QPushButton* command : {Command4, Command5, Command1})
+        commands->addWidget(command);
     commands->addSpacing(16);
     commands->addWidget(Command2);
     commands->addWidget(Command3);
@@ -175,7 +175,7 @@ void Surat1::Timer1_Timer() {
 // What the main window must show of a surah chosen here.
 void Surat1::loadSurah(const QString& surahText) {
     RecordSource* verses = main_->sources.Data3;
-    verses->setRecordSource(u" select * from data where Num3 like '"_s + surahText + u"*'"_s);
+    verses->setRecordSource(surahQueryText(surahText));
     verses->refresh();  // a text the query cannot take keeps the last verses
     arm(main_->Timer6, 1);
 }

@@ -131,3 +131,11 @@ std::optional<RecordSourceText> parseRecordSourceText(QStringView text, QString*
         return refuse(why, QStringLiteral("text after the table name"));
     return parseQueryAfterSelect(in, why);
 }
+
+QString searchQueryText(const QString& prefix) {
+    return QStringLiteral(" select * from data where Mum1 like '") + prefix + QStringLiteral("*'");
+}
+
+QString surahQueryText(const QString& prefix) {
+    return QStringLiteral(" select * from data where Num3 like '") + prefix + QStringLiteral("*'");
+}

@@ -18,3 +18,9 @@ struct RecordSourceText {
 // (keywords in any case, any runs of blanks). Anything else is refused with a short reason in
 // *why; the text is never handed to SQL.
 std::optional<RecordSourceText> parseRecordSourceText(QStringView text, QString* why = nullptr);
+
+// The two query texts the windows set: rows whose field begins with `prefix`. The prefix goes
+// in as typed, unescaped, so its wildcards keep their meaning and an apostrophe makes the
+// text one that parseRecordSourceText refuses.
+QString searchQueryText(const QString& prefix);  // Mum1 of the search table
+QString surahQueryText(const QString& prefix);   // Num3 of the verse table

@@ -1,8 +1,11 @@
 #include "SettingsRow.h"
 
+#include "FactorySettings.h"
+
 namespace {
 const QString kTable = QStringLiteral("Lang");
-}
+constexpr int kRetryMs = 3000;
+}  // namespace
 
 SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
     : QObject(parent), database_(std::move(database)) {
@@ -10,6 +13,8 @@ SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* pare
     // without a disk flush per keystroke. A folder we cannot write keeps the rollback journal.
     database_->execute(u"PRAGMA journal_mode = WAL");
     database_->execute(u"PRAGMA synchronous = NORMAL");
+    retry_.setInterval(kRetryMs);
+    connect(&retry_, &QTimer::timeout, this, &SettingsRow::flush);
 }
 
 bool SettingsRow::load(QString* why) {
@@ -24,19 +29,52 @@ bool SettingsRow::load(QString* why) {
     table_ = table;
     fieldNames_ = database_->columnNames(table);
 
-    SqliteStatement select =
-        database_->prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1")
-                               .arg(quotedIdentifier(table)));
+    const QString selectFirst = QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid LIMIT 1")
+                                    .arg(quotedIdentifier(table));
+    SqliteStatement select = database_->prepare(selectFirst);
     if (!select.isValid())
         return fail(database_->lastError());
     if (!select.step()) {
-        return fail(select.failed() ? database_->lastError()
-                                    : QStringLiteral("the table Lang has no row"));
+        if (select.failed())
+            return fail(database_->lastError());
+        // A lost row means factory settings, as on a first start, not a program that cannot
+        // start. Only the first row is ever read or written.
+        QString reason;
+        if (!insertFactoryRow(&reason))
+            return fail(
+                QStringLiteral("the table Lang has no row and none can be added (%1)").arg(reason));
+        select = database_->prepare(selectFirst);
+        if (!select.step())
+            return fail(database_->lastError());
     }
     rowId_ = select.columnInt64(0);
     values_.clear();
     for (int column = 0; column < fieldNames_.size(); ++column)
         values_[fieldNames_[column]] = select.columnText(column + 1);
+    return true;
+}
+
+bool SettingsRow::insertFactoryRow(QString* why) {
+    QStringList names;
+    QStringList parameters;
+    QStringList values;
+    for (const QString& field : fieldNames_) {
+        names.append(quotedIdentifier(field));
+        parameters.append(QStringLiteral("?%1").arg(parameters.size() + 1));
+        values.append(FactorySettings::value(field));  // null, stored as NULL, when unknown
+    }
+    // Column names come from the table's own schema; values are bound.
+    SqliteStatement insert = database_->prepare(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(quotedIdentifier(table_), names.join(u", "), parameters.join(u", ")));
+    if (insert.isValid()) {
+        insert.bindTexts(values);
+        insert.step();
+    }
+    if (!insert.isValid() || insert.failed()) {
+        *why = database_->lastError();
+        return false;
+    }
     return true;
 }
 
@@ -66,6 +104,7 @@ bool SettingsRow::flush() {
     if (!storePending(&reason)) {
         if (!failing_) {
             failing_ = true;
+            retry_.start();
             emit storageFailed(reason);
         }
         return false;
@@ -73,6 +112,7 @@ bool SettingsRow::flush() {
     pending_.clear();
     if (failing_) {
         failing_ = false;
+        retry_.stop();
         emit storageRecovered();
     }
     return true;

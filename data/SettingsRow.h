@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -10,15 +11,16 @@
 
 // The single row of table Lang: the stored search word, pane styles, language and surah.
 // Every write reaches the file before it returns, so a kill right after loses nothing.
-// A write the file refuses (read-only, locked) is kept and retried with the next write and
-// by flush(); nothing is silently dropped.
+// A write the file refuses (read-only, locked) is kept and retried with the next write, by
+// flush() and every few seconds until it succeeds; nothing is silently dropped.
 class SettingsRow : public QObject {
     Q_OBJECT
 
   public:
     explicit SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent = nullptr);
 
-    // Reads the row. False (with *why) when the table or its row is missing.
+    // Reads the first row; a table without one gets the factory row. False (with *why) when
+    // the table is missing or no row can be read or added.
     bool load(QString* why = nullptr);
 
     const QStringList& fieldNames() const { return fieldNames_; }
@@ -37,6 +39,7 @@ class SettingsRow : public QObject {
 
   private:
     QString storedFieldName(const QString& field) const;
+    bool insertFactoryRow(QString* why);
     bool storePending(QString* why);
 
     std::shared_ptr<SqliteDatabase> database_;
@@ -46,4 +49,5 @@ class SettingsRow : public QObject {
     std::map<QString, QString> values_;
     std::map<QString, QString> pending_;
     bool failing_ = false;
+    QTimer retry_;
 };

@@ -2,11 +2,28 @@
 
 #include <QDir>
 
+#include "FactorySettings.h"
 #include "RecordSource.h"
 #include "SettingsRow.h"
 #include "SqliteDatabase.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The first of `required` that `fields` lacks, or empty. A table without a field the windows
+// read would show empty verses, and one without a settings field would drop that setting.
+QString missingField(const QStringList& fields, const QStringList& required) {
+    for (const QString& name : required) {
+        if (fieldIndex(fields, name) < 0)
+            return name;
+    }
+    return {};
+}
+
+const QStringList kVerseFields = {u"No1"_s, u"Num3"_s, u"Mum1"_s, u"Num1"_s, u"No"_s};
+
+}  // namespace
 
 std::optional<QString> openQuran1Sources(const QString& folder, const VerseLists& verseLists,
                                          QObject* owner, Quran1Sources& sources) {
@@ -26,12 +43,19 @@ std::optional<QString> openQuran1Sources(const QString& folder, const VerseLists
     auto* data1 = new RecordSource(search, u"Data"_s, owner);
     if (!data1->refresh(&why))
         return u"%1, table Data: %2"_s.arg(searchPath, why);
+    if (const QString field = missingField(data1->fieldNames(), kVerseFields); !field.isEmpty())
+        return u"%1, table Data: the field %2 is missing"_s.arg(searchPath, field);
     auto* data3 = new RecordSource(quran, u"Data"_s, owner);
     if (!data3->refresh(&why))
         return u"%1, table Data: %2"_s.arg(quranPath, why);
+    if (const QString field = missingField(data3->fieldNames(), kVerseFields); !field.isEmpty())
+        return u"%1, table Data: the field %2 is missing"_s.arg(quranPath, field);
     auto* data2 = new SettingsRow(quran, owner);
     if (!data2->load(&why))
         return u"%1: %2"_s.arg(quranPath, why);
+    if (const QString field = missingField(data2->fieldNames(), FactorySettings::columns());
+        !field.isEmpty())
+        return u"%1, table Lang: the field %2 is missing"_s.arg(quranPath, field);
 
     sources.verseLists = &verseLists;
     sources.Data1 = data1;

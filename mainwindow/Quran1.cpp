@@ -8,6 +8,7 @@
 #include "RecordGrid.h"
 #include "RecordSource.h"
 #include "SettingsRow.h"
+#include "StorageNotice.h"
 #include "SurahBox.h"
 #include "Surat1.h"
 #include "VerseCopy.h"
@@ -93,6 +94,7 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     createControls();
     createMenus();
     Form_Load();
+    new StorageNotice(*sources.Data2, this);
     bindToSettingsRow();
     connectHandlers();
 

@@ -1,5 +1,6 @@
 // Surah reading: the surah box, the switch to reading mode and the surah copy command.
 #include "DecimalText.h"
+#include "QueryText.h"
 #include "Quran1.h"
 #include "RecordGrid.h"
 #include "RecordSource.h"
@@ -26,7 +27,7 @@ void Quran1::Combo1_Click() {
     Label3->setText(position);
     sources.Data2->write(u"Sura"_s, position);
     const QString text = Combo1->currentText();
-    sources.Data3->setRecordSource(u" select * from data where Num3 like '"_s + text + u"*'"_s);
+    sources.Data3->setRecordSource(surahQueryText(text));
     sources.Data3->refresh();  // typed text the query cannot take keeps the last verses
     if (const Surah* surah = SurahCatalogue::instance().findByItemText(text)) {
         dat1 = surah->transliteration;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "DecimalText.h"
+#include "QueryText.h"
 #include "Quran1.h"
 #include "RecordSource.h"
 #include "SurahCatalogue.h"
@@ -15,10 +16,6 @@ namespace {
 const QString kNoWord = u"No"_s;
 constexpr char16_t kKeheh = u'\u06A9';
 constexpr char16_t kKaf = u'\u0643';
-
-QString searchQuery(const QString& word) {
-    return u" select * from data where Mum1 like '"_s + word + u"*'"_s;
-}
 
 }  // namespace
 
@@ -67,7 +64,7 @@ void Quran1::Text_Change() {
         emptyPanes();
         return;
     }
-    sources.Data1->setRecordSource(searchQuery(Te));
+    sources.Data1->setRecordSource(searchQueryText(Te));
     sources.Data1->refresh();  // a word the query cannot take leaves the last result
     if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
         Dat2 = surah->transliteration;
@@ -132,7 +129,7 @@ void Quran1::SearchAndShow() {
     if (box.isEmpty())
         Te = kNoWord;
     if ((!box.isEmpty() && box.front() > u'z') || Te == kNoWord) {
-        sources.Data1->setRecordSource(searchQuery(Te));
+        sources.Data1->setRecordSource(searchQueryText(Te));
         // A word the query cannot take (an apostrophe, an open bracket) finds nothing
         // rather than ending the program.
         if (!sources.Data1->refresh())

@@ -10,8 +10,9 @@ const std::vector<FontSubstitution>& fontSubstitutions() {
     static const QString naskh = u"Noto Naskh Arabic"_s;
     static const QString sansArabic = u"Noto Sans Arabic"_s;
     static const std::vector<FontSubstitution> table{
-        // Quran text and Arabic names
-        {u"Traditional Arabic-Q"_s, {amiriQuran, amiri}},
+        // Quran text and Arabic names. The verse font also shows the Kurdish explanations in the
+        // copy window, and Amiri Quran lacks the Kurdish letters: Amiri has both.
+        {u"Traditional Arabic-Q"_s, {amiri, amiriQuran}},
         {u"Traditional Arabic"_s, {amiri, naskh}},
         {u"Andalus"_s, {amiri, naskh}},
         // Kurdish names

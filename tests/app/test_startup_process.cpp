@@ -1,16 +1,18 @@
 #include <QDirIterator>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "SingleInstanceLock.h"
+#include "SqliteDatabase.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A private copy of the runtime folder (without the sound, so tests stay silent) and a
-// private runtime folder for the instance lock.
+// A private copy of the runtime folder (without the sound, so tests stay silent), a private
+// runtime folder for the instance lock and a private settings store.
 class Installation {
   public:
     Installation() {
@@ -26,15 +28,22 @@ class Installation {
         }
     }
 
-    bool isValid() const { return folder_.isValid() && runtime_.isValid() && copied_; }
+    bool isValid() const {
+        return folder_.isValid() && runtime_.isValid() && config_.isValid() && copied_;
+    }
     QString corpusFile() const { return folder_.filePath(u"Data/6.HTA"_s); }
     QString dataFile(const QString& name) const { return folder_.filePath(u"Data/"_s + name); }
     QString runtimeFolder() const { return runtime_.path(); }
+    QString filePath(const QString& relative) const { return folder_.filePath(relative); }
+    QString settingsStoreFile() const {
+        return config_.filePath(u"Vediv 3Azez/Vediv 3Azez.conf"_s);
+    }
 
     void start(QProcess& process) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtime_.path());
+        environment.insert(u"XDG_CONFIG_HOME"_s, config_.path());
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder_.path());
         process.start(folder_.filePath(u"zephyrane"_s), {});
@@ -43,6 +52,7 @@ class Installation {
   private:
     QTemporaryDir folder_;
     QTemporaryDir runtime_;
+    QTemporaryDir config_;
     bool copied_ = true;
 };
 
@@ -52,9 +62,37 @@ QByteArray readAll(const QString& path) {
 }
 
 bool writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
+}
+
+// The same noise on every run, so a failure can be repeated.
+QByteArray randomBytes(qsizetype size) {
+    QRandomGenerator generator(8);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+bool runSql(const QString& path, const QString& sql) {
+    QString why;
+    std::unique_ptr<SqliteDatabase> db =
+        SqliteDatabase::open(path, SqliteDatabase::Mode::ReadWrite, &why);
+    return db && db->execute(sql);
+}
+
+// Rows of table Lang; -1 when they cannot be counted.
+qint64 settingsRowCount(const QString& path) {
+    QString why;
+    std::unique_ptr<SqliteDatabase> db =
+        SqliteDatabase::open(path, SqliteDatabase::Mode::ReadOnly, &why);
+    if (!db)
+        return -1;
+    SqliteStatement count = db->prepare(u"SELECT count(*) FROM Lang");
+    return count.isValid() && count.step() ? count.columnInt64(0) : -1;
 }
 
 // The corpus without its last verse line.
@@ -116,8 +154,10 @@ class TestStartupProcess : public QObject {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("where");
         QTest::newRow("missing") << u"missing"_s << QString();
+        QTest::newRow("empty") << u"empty"_s << u", line 1:"_s;
         QTest::newRow("6235 lines") << u"short"_s << u", line 6236:"_s;
         QTest::newRow("five fields") << u"five fields"_s << u", line 100:"_s;
+        QTest::newRow("random bytes") << u"random"_s << u", line "_s;
     }
     void badCorpusEndsTheProgramNamingFileAndLine() {
         QFETCH(QString, fault);
@@ -130,6 +170,10 @@ class TestStartupProcess : public QObject {
         QCOMPARE(bytes.count('\n'), qsizetype(6236));
         if (fault == "missing"_L1)
             QVERIFY(QFile::remove(corpus));
+        if (fault == "empty"_L1)
+            QVERIFY(writeAll(corpus, QByteArray()));
+        if (fault == "random"_L1)
+            QVERIFY(writeAll(corpus, randomBytes(1 << 16)));
         if (fault == "short"_L1)
             QVERIFY(writeAll(corpus, withoutLastVerse(bytes)));
         if (fault == "five fields"_L1)
@@ -147,20 +191,34 @@ class TestStartupProcess : public QObject {
     // A database that cannot serve ends the program at the hand-over, naming the file.
     void badDatabaseEndsTheProgramNamingTheFile_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content");  // "-" removes the file
-        QTest::newRow("verses missing") << u"Quran.MDB"_s << QByteArray("-");
-        QTest::newRow("search missing") << u"AWAR.MDB"_s << QByteArray("-");
-        QTest::newRow("verses empty") << u"Quran.MDB"_s << QByteArray();
-        QTest::newRow("search random") << u"AWAR.MDB"_s << QByteArray(8192, '\x5a');
+        QTest::addColumn<QByteArray>("content");  // "-" removes the file, "sql" runs `sql`
+        QTest::addColumn<QString>("sql");
+        const QByteArray sql("sql");
+        QTest::newRow("verses missing") << u"Quran.MDB"_s << QByteArray("-") << QString();
+        QTest::newRow("search missing") << u"AWAR.MDB"_s << QByteArray("-") << QString();
+        QTest::newRow("verses empty") << u"Quran.MDB"_s << QByteArray() << QString();
+        QTest::newRow("search empty") << u"AWAR.MDB"_s << QByteArray() << QString();
+        QTest::newRow("verses random") << u"Quran.MDB"_s << randomBytes(8192) << QString();
+        QTest::newRow("search random") << u"AWAR.MDB"_s << QByteArray(8192, '\x5a') << QString();
+        QTest::newRow("verses table renamed")
+            << u"Quran.MDB"_s << sql << u"ALTER TABLE Data RENAME TO Verses"_s;
+        QTest::newRow("search field renamed")
+            << u"AWAR.MDB"_s << sql << u"ALTER TABLE Data RENAME COLUMN Mum1 TO Other"_s;
+        QTest::newRow("settings table dropped") << u"Quran.MDB"_s << sql << u"DROP TABLE Lang"_s;
+        QTest::newRow("settings field renamed")
+            << u"Quran.MDB"_s << sql << u"ALTER TABLE Lang RENAME COLUMN AiaNo TO Size"_s;
     }
     void badDatabaseEndsTheProgramNamingTheFile() {
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
+        QFETCH(QString, sql);
         Installation installation;
         QVERIFY(installation.isValid());
         const QString path = installation.dataFile(file);
         if (content == "-")
             QVERIFY(QFile::remove(path));
+        else if (!sql.isEmpty())
+            QVERIFY(runSql(path, sql));
         else
             QVERIFY(writeAll(path, content));
 
@@ -172,9 +230,34 @@ class TestStartupProcess : public QObject {
         QVERIFY2(errors.contains(u"Data/"_s + file), qPrintable(errors));
     }
 
+    // Faults the program rides over: it starts and keeps running, and the settings row is
+    // there afterwards.
+    void startsAndKeepsRunning_data() {
+        QTest::addColumn<QString>("file");  // relative to the runtime folder
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("no sound") << QString() << QByteArray() << QString();
+        QTest::newRow("sound not audio")
+            << u"Wave.Wav"_s << QByteArray("RIFF not a sound at all") << QString();
+        QTest::newRow("sound random bytes") << u"Wave.Wav"_s << randomBytes(4096) << QString();
+        QTest::newRow("settings row missing")
+            << u"Data/Quran.MDB"_s << QByteArray() << u"DELETE FROM Lang"_s;
+        QTest::newRow("two settings rows")
+            << u"Data/Quran.MDB"_s << QByteArray() << u"INSERT INTO Lang SELECT * FROM Lang"_s;
+    }
     void startsAndKeepsRunning() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, sql);
         Installation installation;
         QVERIFY(installation.isValid());
+        if (!sql.isEmpty())
+            QVERIFY(runSql(installation.filePath(file), sql));
+        else if (!file.isEmpty())
+            QVERIFY(writeAll(installation.filePath(file), content));
+        const QString settings = installation.dataFile(u"Quran.MDB"_s);
+        const qint64 rowsBefore = settingsRowCount(settings);
+
         QProcess process;
         installation.start(process);
         // Past the splash and the hand-over, the program keeps running.
@@ -182,6 +265,7 @@ class TestStartupProcess : public QObject {
         process.kill();
         process.waitForFinished();
         QVERIFY2(!process.readAllStandardError().contains("Data/"), "no start-up failure");
+        QCOMPARE(settingsRowCount(settings), std::max<qint64>(rowsBefore, 1));
     }
 };
 

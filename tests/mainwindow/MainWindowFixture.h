@@ -35,14 +35,7 @@ class MainWindowFixture {
     explicit MainWindowFixture(const Stored& stored = {}, const QString& storedSurahPosition = {}) {
         QStandardPaths::setTestModeEnabled(true);
         SettingsStore::write(SettingsStore::kSurahPositionKey, storedSurahPosition);
-        const QString data = dir.filePath(QStringLiteral("Data"));
-        QDir().mkpath(data);
-        const QString run = QStringLiteral(ZEPHYRANE_RUN_DIR "/Data/");
-        QFile::copy(run + QStringLiteral("Quran.MDB"), data + QStringLiteral("/Quran.MDB"));
-        QFile::setPermissions(data + QStringLiteral("/Quran.MDB"),
-                              QFile::ReadOwner | QFile::WriteOwner);
-        // The search database is only read.
-        QFile::link(run + QStringLiteral("AWAR.MDB"), data + QStringLiteral("/AWAR.MDB"));
+        const QString data = copyRuntimeData(dir.path());
         if (!stored.empty()) {
             QString why;
             std::shared_ptr<SqliteDatabase> db = SqliteDatabase::open(
@@ -58,9 +51,22 @@ class MainWindowFixture {
         window->show();
     }
 
+    // Gives `folder` its own copy of the runtime databases; returns its Data folder.
+    static QString copyRuntimeData(const QString& folder) {
+        const QString data = folder + QStringLiteral("/Data");
+        QDir().mkpath(data);
+        const QString run = QStringLiteral(ZEPHYRANE_RUN_DIR "/Data/");
+        QFile::copy(run + QStringLiteral("Quran.MDB"), data + QStringLiteral("/Quran.MDB"));
+        QFile::setPermissions(data + QStringLiteral("/Quran.MDB"),
+                              QFile::ReadOwner | QFile::WriteOwner);
+        // The search database is only read.
+        QFile::link(run + QStringLiteral("AWAR.MDB"), data + QStringLiteral("/AWAR.MDB"));
+        return data;
+    }
+
     // Runs the event loop until every display step armed so far has run.
-    bool settle() {
-        Quran1& w = *window;
+    bool settle() { return settle(*window); }
+    static bool settle(Quran1& w) {
         return QTest::qWaitFor([&] {
             return !w.Timer1.isActive() && !w.Timer6.isActive() && !w.Timer3.isActive() &&
                    !w.Timer11.isActive();

@@ -1,0 +1,200 @@
+// Settings survive what the user cannot control: a settings file that refuses writes, and a
+// program killed in the middle of a burst of changes.
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <cstdio>
+
+#include "CaptionSets.h"
+#include "MainWindowFixture.h"
+#include "PaneStyleRules.h"
+#include "StorageNotice.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::shared_ptr<SqliteDatabase> openSettings(const QString& folder) {
+    QString why;
+    return SqliteDatabase::open(folder + u"/Data/Quran.MDB"_s, SqliteDatabase::Mode::ReadWrite,
+                                &why);
+}
+
+// What the burst child reported: per field the last value it finished writing, and the one
+// it had started writing when it was killed.
+struct BurstReport {
+    std::map<QString, QString> written;
+    QString inFlightField;
+    QString inFlightValue;
+    int changes = 0;
+    bool pending = false;
+
+    void take(const QByteArray& line) {
+        const QStringList parts = QString::fromUtf8(line).split(u'\t');
+        if (parts.value(0) == u"set"_s) {
+            inFlightField = parts.value(1);
+            inFlightValue = parts.value(2);
+        } else if (parts.value(0) == u"ok"_s) {
+            written[inFlightField] = inFlightValue;
+            inFlightField.clear();
+            ++changes;
+        } else if (parts.value(0) == u"pending"_s) {
+            pending = true;
+        }
+    }
+};
+
+}  // namespace
+
+class TestSettingsDurability : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Another program holding the file's write lock stands for a read-only file (tests run
+    // as root, whom permissions do not stop).
+    void refusedWritesAreKeptTheUserToldOnceThenSaved() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}, {u"AiaNo"_s, u"20"_s}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        auto* notice = w.findChild<StorageNotice*>();
+        QVERIFY(notice);
+        QVERIFY(!notice->message());
+
+        std::shared_ptr<SqliteDatabase> blocker = openSettings(fx.dir.path());
+        QVERIFY(blocker->execute(u"BEGIN IMMEDIATE"));
+        w.Combo6->setCurrentIndex(w.Combo6->findText(u"30"_s));
+        QPointer<QMessageBox> message = notice->message();
+        QVERIFY(message);
+        QVERIFY(message->isVisible());
+        QVERIFY(!message->isModal());
+        QVERIFY(message->text().contains(u"settings cannot be saved"_s));
+        const bool bold = !w.Check0->isChecked();
+        w.Check0->click();
+        w.Ku->trigger();
+        QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
+        // The window goes on with the new values.
+        QCOMPARE(w.Combo6->currentText(), u"30"_s);
+        QCOMPARE(w.Text2(), storedName(UiLanguage::Kurdish));
+
+        QVERIFY(blocker->execute(u"ROLLBACK"));
+        QTRY_VERIFY_WITH_TIMEOUT(!message, 10000);
+        QCOMPARE(fx.storedValue(u"AiaNo"_s), u"30"_s);
+        QCOMPARE(fx.storedValue(u"NO4"_s), PaneStyleRules::flagFor(bold));
+        QCOMPARE(fx.storedValue(u"Lang"_s), storedName(UiLanguage::Kurdish));
+    }
+
+    void killedDuringABurstOfChangesKeepsTheLastValues() {
+        QTemporaryDir dir;
+        MainWindowFixture::copyRuntimeData(dir.path());
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--burst"_s, dir.path()});
+        QVERIFY(child.waitForStarted());
+
+        BurstReport report;
+        auto readLines = [&] {
+            while (child.canReadLine())
+                report.take(child.readLine().chopped(1));
+        };
+        const bool enough = QTest::qWaitFor(
+            [&] {
+                child.waitForReadyRead(100);
+                readLines();
+                return report.changes >= 300 || child.state() == QProcess::NotRunning;
+            },
+            60000);
+        QVERIFY(enough);
+        QCOMPARE(child.state(), QProcess::Running);
+        child.kill();  // SIGKILL: no handler runs
+        QVERIFY(child.waitForFinished(15000));
+        readLines();  // a cut last line stays unread
+        QVERIFY(!report.pending);
+        QCOMPARE(report.written.size(), size_t(4));
+
+        // A new start reads the last values, or the one being written at the kill.
+        QObject owner;
+        Quran1Sources sources;
+        QVERIFY(!openQuran1Sources(dir.path(), MainWindowFixture::lists(), &owner, sources));
+        for (const auto& [field, value] : report.written) {
+            const QString stored = sources.Data2->value(field);
+            if (field == report.inFlightField && stored == report.inFlightValue)
+                continue;
+            QCOMPARE(stored, value);
+        }
+        Quran1 w(sources);
+        w.show();
+        QVERIFY(MainWindowFixture::settle(w));
+        QTRY_VERIFY(!w.Timer2.isActive());
+        QCOMPARE(w.Combo6->currentText(), sources.Data2->value(u"AiaNo"_s));
+        QCOMPARE(w.Combo2->currentText(), sources.Data2->value(u"Aia"_s));
+        QCOMPARE(w.Check0->isChecked(),
+                 PaneStyleRules::flagSaysBold(sources.Data2->value(u"NO4"_s)));
+        QCOMPARE(languageStoredAs(w.Text2()).has_value(), true);
+        QCOMPARE(w.Ar->isChecked(), w.Text2() == storedName(UiLanguage::Arabic));
+        QCOMPARE(w.Ku->isChecked(), w.Text2() == storedName(UiLanguage::Kurdish));
+    }
+};
+
+namespace {
+
+void report(const QString& line) {
+    std::fputs((line + u'\n').toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+// Child process for the kill test: changes sizes, bold flags, languages and fonts as fast as
+// it can, announcing each change before it and confirming it once written.
+int burstChild(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QObject owner;
+    Quran1Sources sources;
+    if (auto failure = openQuran1Sources(QString::fromLocal8Bit(argv[2]),
+                                         MainWindowFixture::lists(), &owner, sources))
+        qFatal("%s", qPrintable(*failure));
+    Quran1 w(sources);
+    w.show();
+    MainWindowFixture::settle(w);
+
+    const std::pair<QAction*, UiLanguage> languages[] = {
+        {w.Ar, UiLanguage::Arabic}, {w.Ku, UiLanguage::Kurdish}, {w.En, UiLanguage::English}};
+    const QStringList fonts = {u"Arial"_s, u"Tahoma"_s, u"Andalus"_s};
+    for (int step = 0; step < 100000; ++step) {
+        const int round = step / 4;
+        switch (step % 4) {
+            case 0: {
+                const int next = (w.Combo6->currentIndex() + 1) % w.Combo6->count();
+                report(u"set\tAiaNo\t"_s + w.Combo6->itemText(next));
+                w.Combo6->setCurrentIndex(next);
+                break;
+            }
+            case 1:
+                report(u"set\tNO4\t"_s + PaneStyleRules::flagFor(!w.Check0->isChecked()));
+                w.Check0->click();
+                break;
+            case 2: {
+                const auto& [action, language] = languages[round % 3];
+                report(u"set\tLang\t"_s + storedName(language));
+                action->trigger();
+                break;
+            }
+            default:
+                report(u"set\tAia\t"_s + fonts[round % 3]);
+                w.Combo2->setEditText(fonts[round % 3]);
+        }
+        report(sources.Data2->hasPendingWrites() ? u"pending"_s : u"ok"_s);
+        QCoreApplication::processEvents();
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && qstrcmp(argv[1], "--burst") == 0)
+        return burstChild(argc, argv);
+    QApplication app(argc, argv);
+    TestSettingsDurability test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_settings_durability.moc"
