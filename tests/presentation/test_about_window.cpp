@@ -42,7 +42,7 @@ class TestAboutWindow : public QObject {
         QCOMPARE(about->Left(), 3910);
         QCOMPARE(about->geometry(), QRect(261, 200, 500, 6));
         QVERIFY(about->Timer1.isActive());
-        QCOMPARE(about->Timer1.interval(), 1);
+        QCOMPARE(about->Timer1.interval(), 16);  // one step a frame
 
         about->Timer1_Timer();
         QCOMPARE(about->Height(), 200);
@@ -52,7 +52,7 @@ class TestAboutWindow : public QObject {
         QCOMPARE(about->Top(), -2100);
         QCOMPARE(about->Tt1, u"5100"_s);
         QVERIFY(about->Timer2.isActive());
-        QCOMPARE(about->Timer2.interval(), 1);
+        QCOMPARE(about->Timer2.interval(), 16);
 
         QCOMPARE(stepsWhileArmed(about->Timer2, [&] { about->Timer2_Timer(); }), 72);
         QCOMPARE(about->Top(), 5000);
