@@ -106,7 +106,12 @@ std::optional<CorpusLoadError> loadVerseLists(const QString& path, VerseLists& l
     if (file.error() != QFileDevice::NoError)
         return CorpusLoadError{path, 0,
                                QStringLiteral("cannot be read (%1)").arg(file.errorString())};
+    return parseVerseLists(bytes, path, lists);
+}
 
+std::optional<CorpusLoadError> parseVerseLists(QByteArrayView bytes, const QString& path,
+                                               VerseLists& lists) {
+    lists = VerseLists();
     const corpusformat::DecodedText decoded =
         corpusformat::decode(firstLines(bytes, VerseLists::kCount));
     if (decoded.invalidUtf8Line > 0)

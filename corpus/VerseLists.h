@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -36,6 +37,9 @@ struct CorpusLoadError {
 // Fills all six lists (exactly kCount entries each) from the first kCount lines of the
 // corpus file, or returns the error and leaves `lists` empty.
 std::optional<CorpusLoadError> loadVerseLists(const QString& path, VerseLists& lists);
+// The same from the file's bytes; `path` only names the file in an error.
+std::optional<CorpusLoadError> parseVerseLists(QByteArrayView bytes, const QString& path,
+                                               VerseLists& lists);
 
 // The corpus lives in the program's own folder, not the working directory.
 QString corpusPath(const QString& programFolder);

@@ -1,4 +1,5 @@
 #include <sqlite3.h>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -153,12 +154,24 @@ class TestSettingsRow : public QObject {
         QVERIFY(FactorySettings::value(u"Missing").isNull());
     }
 
-    void settingsStore() {
-        const QString key = u"TestKey"_s;
-        QCOMPARE(SettingsStore::read(key), QString());
+    // A store file that holds garbage reads as empty; the next write makes it whole again.
+    void settingsStoreOverGarbage() {
+        const QString path =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            u"/Vediv 3Azez/Vediv 3Azez.conf"_s;
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile garbage(path);
+        QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write("\x00\xff[Settings\nQuran1=\xc3(\n\x00=\n[[]]\nQuran1\n");
+        garbage.close();
+
+        const QString key = SettingsStore::kSurahPositionKey;
+        QCOMPARE(SettingsStore::read(u"TestKey"_s), QString());
         SettingsStore::write(key, u"-1"_s);
         QCOMPARE(SettingsStore::read(key), u"-1"_s);
-        SettingsStore::write(key, QString());
+        QSettings reread(path, QSettings::IniFormat);
+        QCOMPARE(reread.status(), QSettings::NoError);
+        QCOMPARE(reread.value(u"Settings/Quran1"_s).toString(), u"-1"_s);
     }
 };
 

@@ -105,7 +105,11 @@ class TestLiveSearch : public QObject {
         QTest::newRow("injection") << u"x' or 'a'='a"_s;
         QTest::newRow("long paste") << QString(100000, u'ب');
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + u"ب"_s;
+        QTest::newRow("lone low surrogate") << u"ب"_s + QChar(0xDC00);
         QTest::newRow("marks and wildcards") << u"\u200f*?#[!-]\u200e"_s;
+        QTest::newRow("direction overrides") << u"\u202eب\u202d\u2067ا\u2069\u202c"_s;
+        QTest::newRow("every wildcard and bracket") << u"*?#[]![!]]a-z[a-z][z-a]}{)(\\%_"_s;
+        QTest::newRow("doubled apostrophe") << u"ب''"_s;
     }
     void wordsTheQueryCannotTakeDoNotBreakAnything() {
         QFETCH(QString, word);
@@ -114,6 +118,12 @@ class TestLiveSearch : public QObject {
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
         w.Command2->click();
+        // The same text in the surah box names no surah.
+        w.Combo1->setTypedText(word);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.Combo1->currentText(), word.left(w.Combo1->lineEdit()->maxLength()));
+        QCOMPARE(w.Label3->text(), u"-1"_s);
+        QCOMPARE(fx.storedValue(u"Sura"_s), u"-1"_s);
         w.Command1->click();
         w.Text->setText(u"ب"_s + word);
         QTest::keyClick(w.Text, Qt::Key_Down);
