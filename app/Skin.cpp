@@ -59,6 +59,15 @@ QHeaderView::section {
 }
 QTableView { selection-background-color: #3f8a4c; selection-color: #ffffff; }
 QStatusBar { background-color: #c8dec4; color: #143d1e; }
+QScrollBar { background-color: #c8dec4; border: 0; }
+QScrollBar:vertical { width: 14px; }
+QScrollBar:horizontal { height: 14px; }
+QScrollBar::handle { background-color: #5e8f63; border-radius: 3px; margin: 2px; }
+QScrollBar::handle:hover { background-color: #3f8a4c; }
+QScrollBar::handle:vertical { min-height: 24px; }
+QScrollBar::handle:horizontal { min-width: 24px; }
+QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: 0; }
+QScrollBar::add-page, QScrollBar::sub-page { background: none; }
 )";
 
 constexpr Colours kSurahCopy = {"#f3e8cf", "#3b2a10", "#b89a5e", "#3d6fa8", "#254d7d", "#1b3a60",

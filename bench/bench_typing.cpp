@@ -82,7 +82,6 @@ int main(int argc, char* argv[]) {
                                     Qt::NoModifier);
                 runUntilPainted(watch, [] { return true; });
                 keystrokes.push_back(double(timer.nsecsElapsed()) / 1e6);
-                fprintf(stderr, "total %.3f\n", keystrokes.back());
             }
         }
     }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "BY1.h"
+#include "PaneTextLayout.h"
 #include "ProgramEnd.h"
 #include "RecordGrid.h"
 #include "RecordSource.h"
@@ -29,6 +30,7 @@ QPlainTextEdit* pane(QWidget* parent, const QString& name, const char* backgroun
                      Qt::Alignment alignment) {
     auto* edit = new QPlainTextEdit(parent);
     edit->setObjectName(name);
+    PaneTextLayout::install(edit);
     edit->setReadOnly(true);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

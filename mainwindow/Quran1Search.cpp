@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "DecimalText.h"
+#include "PaneTextLayout.h"
 #include "QueryText.h"
 #include "Quran1.h"
 #include "RecordSource.h"
@@ -36,7 +37,7 @@ void Quran1::fillPanes(const PaneTexts& texts) {
         {Text4, &texts.Text4}, {Te1, &texts.Te1}, {TE2, &texts.TE2}, {TE3, &texts.TE3}};
     for (const auto& [pane, text] : panes) {
         if (pane->toPlainText() != *text)
-            pane->setPlainText(*text);
+            PaneTextLayout::replaceText(pane, *text);
     }
 }
 

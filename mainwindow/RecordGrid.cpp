@@ -2,12 +2,14 @@
 
 #include <QHeaderView>
 
+#include "GridCellDelegate.h"
 #include "RecordSetModel.h"
 #include "RecordSource.h"
 
 RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget* parent)
     : QTableView(parent), source_(source), model_(new RecordSetModel(source, columns, this)) {
     setModel(model_);
+    setItemDelegate(new GridCellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QCache>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+
+// Paints grid cells from shaped texts it keeps: the grids show the same surah names and words
+// again and again, and shaping Arabic anew for every cell of every repaint cost more than the
+// search behind it.
+class GridCellDelegate : public QStyledItemDelegate {
+  public:
+    explicit GridCellDelegate(QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  private:
+    const QStaticText& shaped(const QStyleOptionViewItem& option, int width) const;
+
+    mutable QCache<QString, QStaticText> shapedTexts_;
+};
