@@ -29,6 +29,10 @@ void PaneTextLayout::replaceText(QPlainTextEdit* pane, const QString& text) {
     edit.setPosition(oldLength, QTextCursor::KeepAnchor);
     edit.removeSelectedText();
     edit.endEditBlock();
+    // A cursor that stood at the old text's end (an empty pane, or a reader's click there)
+    // moved along with the insertion.
+    if (pane->textCursor().position() != 0)
+        pane->setTextCursor(QTextCursor(document));
     pane->verticalScrollBar()->setValue(0);
 }
 
@@ -43,10 +47,11 @@ QRectF PaneTextLayout::blockBoundingRect(const QTextBlock& block) const {
 void PaneTextLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
     // A paragraph keeps its shaped glyphs: by default they are dropped after every layout and
     // every paint, and shaped again for the next paint.
-    for (QTextBlock block = document()->findBlock(from);
-         block.isValid() && block.position() <= from + charsAdded; block = block.next())
+    const QTextBlock first = document()->findBlock(from);
+    for (QTextBlock block = first; block.isValid() && block.position() <= from + charsAdded;
+         block = block.next())
         block.layout()->setCacheEnabled(true);
-    changedBlock_ = document()->findBlock(from).blockNumber();
+    changedBlock_ = first.blockNumber();
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
     changedBlock_ = -1;
 }

@@ -3,9 +3,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "DecimalText.h"
+#include "PaneTextLayout.h"
 #include "PaneTexts.h"
 #include "SurahNameParse.h"
 #include "VerseCopy.h"
@@ -89,6 +92,27 @@ class TestDisplayTexts : public QObject {
         QCOMPARE(verseCopyText(VerseCopy::VerseArabic, panes), u"V (A ) "_s);
         QCOMPARE(verseCopyText(VerseCopy::VerseAll, panes),
                  u"V (A )  (K\u200c)  ([E]  Al-Fatiha (1)) "_s);
+    }
+
+    // A replaced pane shows the new text from its start, whatever the reader did in the old one.
+    void paneTextReplacement() {
+        QPlainTextEdit pane;
+        pane.resize(200, 80);
+        PaneTextLayout::install(&pane);
+        pane.show();
+        const QString longText = QString(u"بِسْمِ ٱللَّهِ "_s).repeated(200);
+        const QStringList texts{longText, u"short"_s, QString(), longText, u"e"_s};
+        for (const QString& text : texts) {
+            PaneTextLayout::replaceText(&pane, text);
+            QCOMPARE(pane.toPlainText(), text);
+            QCOMPARE(pane.textCursor().position(), 0);
+            QVERIFY(!pane.textCursor().hasSelection());
+            QCOMPARE(pane.verticalScrollBar()->value(), 0);
+            // The reader scrolls to the end and selects up to it.
+            pane.moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);
+            pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+        }
+        QVERIFY(pane.document()->blockCount() == 1);
     }
 
     void clipboardHoldsExactlyTheCopiedText() {
