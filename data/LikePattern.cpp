@@ -135,9 +135,10 @@ class LikePattern::Compiler {
             ++end;
         result_.literalPrefix_ = pattern_.first(end).toString();
         result_.plainPrefix_ = end + 1 == pattern_.size() && pattern_[end] == u'*';
-        result_.prefixCaseless_ =
-            std::none_of(pattern_.begin(), pattern_.begin() + end,
-                         [this](QChar c) { return table_.variant.test(c.unicode()); });
+        const auto cased = std::find_if(pattern_.begin(), pattern_.begin() + end, [this](QChar c) {
+            return table_.variant.test(c.unicode());
+        });
+        result_.caselessPrefix_ = pattern_.first(cased - pattern_.begin()).toString();
     }
 
     QStringView pattern_;

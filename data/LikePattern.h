@@ -24,8 +24,10 @@ class LikePattern {
     const QString& literalPrefix() const { return literalPrefix_; }
     // The pattern is literalPrefix() followed by one `*` and nothing else.
     bool isPlainPrefix() const { return plainPrefix_; }
-    // No character of literalPrefix() has a case variant, so comparing code units is exact.
-    bool literalPrefixIsCaseless() const { return prefixCaseless_; }
+    // The longest head of literalPrefix() with no character that has a case variant: every
+    // matching text begins with exactly these code units.
+    const QString& caselessPrefix() const { return caselessPrefix_; }
+    bool literalPrefixIsCaseless() const { return caselessPrefix_.size() == literalPrefix_.size(); }
 
   private:
     enum class Op : unsigned char { Literal, AnyChar, Digit, InSet, NotInSet, Star };
@@ -49,5 +51,5 @@ class LikePattern {
     std::vector<Interval> intervals_;  // sorted and merged within each set, folded members only
     QString literalPrefix_;
     bool plainPrefix_ = false;
-    bool prefixCaseless_ = false;
+    QString caselessPrefix_;
 };

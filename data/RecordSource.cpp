@@ -9,11 +9,12 @@ namespace {
 
 constexpr size_t kRowCacheLimit = 4096;
 
-// The index answers a literal prefix when comparing code units is exact for it: no case
-// variants and no lone surrogates (those have no UTF-8 form to compare with).
+// The index narrows the rows to a literal head when comparing code units is exact for it: no
+// case variants and no lone surrogates (those have no UTF-8 form to compare with). A surah's
+// item text is answered this way up to its Latin name.
 bool indexCanAnswer(const LikePattern& pattern) {
-    return !pattern.literalPrefix().isEmpty() && pattern.literalPrefixIsCaseless() &&
-           QStringView(pattern.literalPrefix()).isValidUtf16();
+    return !pattern.caselessPrefix().isEmpty() &&
+           QStringView(pattern.caselessPrefix()).isValidUtf16();
 }
 
 }  // namespace
@@ -89,9 +90,9 @@ bool RecordSource::selectRowIds(const QString& table, const QString& field,
     const QString quotedTable = quotedIdentifier(table);
     const QString quotedField = quotedIdentifier(field);
     if (indexCanAnswer(*pattern)) {
-        // Every text that begins with the prefix's bytes sorts in [prefix, prefix + 0xFF):
-        // 0xFF never occurs in UTF-8, so the range holds exactly those texts.
-        const QByteArray low = pattern->literalPrefix().toUtf8();
+        // Every text that begins with the head's bytes sorts in [head, head + 0xFF): 0xFF never
+        // occurs in UTF-8, so the range holds exactly those texts.
+        const QByteArray low = pattern->caselessPrefix().toUtf8();
         const QByteArray high = low + '\xFF';
         SqliteStatement range =
             database_->prepare(QStringLiteral("SELECT rowid, %2 FROM %1 WHERE %2 >= ?1 AND %2 < ?2")
@@ -100,7 +101,7 @@ bool RecordSource::selectRowIds(const QString& table, const QString& field,
             return fail(why, database_->lastError());
         range.bindUtf8(1, low);
         range.bindUtf8(2, high);
-        const bool filter = !pattern->isPlainPrefix();
+        const bool filter = !pattern->isPlainPrefix() || !pattern->literalPrefixIsCaseless();
         while (range.step()) {
             if (!filter || pattern->matches(range.columnText(1)))
                 rowIds.push_back(range.columnInt64(0));
