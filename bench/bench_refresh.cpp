@@ -1,7 +1,8 @@
 // Refresh latency of the search record source for prefixes of real words, against a full-scan
 // baseline from the same run: every row read from the table and matched. Also the same prefix
-// written so the index cannot answer it ("[c]rest*" matches what "crest*" matches), which the
-// record source answers from its in-memory column, and patterns that can only scan.
+// written with no literal head ("[c]rest*" matches what "crest*" matches), which makes the
+// record source match every row of its in-memory column, and patterns that can only do that.
+// The first search, which reads the field into memory, is timed on its own.
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
@@ -71,28 +72,35 @@ int main() {
         return 1;
     }
     RecordSource source(db, QStringLiteral("Data"));
+    // The first search reads the searched field into memory.
+    QElapsedTimer first;
+    first.start();
+    source.setRecordSource(QStringLiteral(" select * from data where Mum1 like 'ب*'"));
+    source.refresh();
+    out << "first_refresh_ms=" << QString::number(double(first.nsecsElapsed()) / 1e6, 'f', 3)
+        << '\n';
 
     const QStringList words = {QStringLiteral("الرحمن"), QStringLiteral("والذين"),
                                QStringLiteral("قالوا"), QStringLiteral("السماوات"),
                                QStringLiteral("يؤمنون")};
     double worstP99 = 0;
     double minSpeedup3Plus = 1e9;
-    out << "pattern\tletters\trows\tmedian_ms\tp99_ms\tfull_scan_ms\tspeedup\tno_index_ms\n";
+    out << "pattern\tletters\trows\tmedian_ms\tp99_ms\tfull_scan_ms\tspeedup\tno_head_ms\n";
     for (const QString& word : words) {
         for (int letters : {1, 2, 3, 5}) {
             const QString prefix = word.left(letters);
             const Timing fast = measure(source, prefix);
             const Timing scan = fullScan(*db, prefix);
-            const Timing noIndex = measure(source, u'[' + prefix.left(1) + u']' + prefix.mid(1));
+            const Timing noHead = measure(source, u'[' + prefix.left(1) + u']' + prefix.mid(1));
             const double speedup = scan.median / fast.median;
-            worstP99 = std::max({worstP99, fast.p99, noIndex.p99});
+            worstP99 = std::max({worstP99, fast.p99, noHead.p99});
             if (letters >= 3)
                 minSpeedup3Plus = std::min(minSpeedup3Plus, speedup);
             out << prefix << '*' << '\t' << letters << '\t' << fast.rows << '\t'
                 << QString::number(fast.median, 'f', 3) << '\t' << QString::number(fast.p99, 'f', 3)
                 << '\t' << QString::number(scan.median, 'f', 3) << '\t'
                 << QString::number(speedup, 'f', 1) << '\t'
-                << QString::number(noIndex.median, 'f', 3) << '\n';
+                << QString::number(noHead.median, 'f', 3) << '\n';
         }
     }
     for (const QString& term : {QStringLiteral("*رحم"), QStringLiteral("*"), QStringLiteral("?ل*ن"),

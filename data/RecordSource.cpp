@@ -1,6 +1,7 @@
 #include "RecordSource.h"
 
-#include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "LikePattern.h"
 #include "QueryText.h"
@@ -8,14 +9,6 @@
 namespace {
 
 constexpr size_t kRowCacheLimit = 4096;
-
-// The index narrows the rows to a literal head when comparing code units is exact for it: no
-// case variants and no lone surrogates (those have no UTF-8 form to compare with). A surah's
-// item text is answered this way up to its Latin name.
-bool indexCanAnswer(const LikePattern& pattern) {
-    return !pattern.caselessPrefix().isEmpty() &&
-           QStringView(pattern.caselessPrefix()).isValidUtf16();
-}
 
 }  // namespace
 
@@ -86,72 +79,43 @@ bool RecordSource::selectRowIds(const QString& table, const QString& field,
     const std::optional<LikePattern> pattern = LikePattern::compile(patternText);
     if (!pattern)
         return fail(why, QStringLiteral("invalid pattern"));
-
-    const QString quotedTable = quotedIdentifier(table);
-    const QString quotedField = quotedIdentifier(field);
-    if (indexCanAnswer(*pattern)) {
-        // Every text that begins with the head's bytes sorts in [head, head + 0xFF): 0xFF never
-        // occurs in UTF-8, so the range holds exactly those texts.
-        const QByteArray low = pattern->caselessPrefix().toUtf8();
-        const QByteArray high = low + '\xFF';
-        SqliteStatement range =
-            database_->prepare(QStringLiteral("SELECT rowid, %2 FROM %1 WHERE %2 >= ?1 AND %2 < ?2")
-                                   .arg(quotedTable, quotedField));
-        if (!range.isValid())
-            return fail(why, database_->lastError());
-        range.bindUtf8(1, low);
-        range.bindUtf8(2, high);
-        const bool filter = !pattern->isPlainPrefix() || !pattern->literalPrefixIsCaseless();
-        while (range.step()) {
-            if (!filter || pattern->matches(range.columnText(1)))
-                rowIds.push_back(range.columnInt64(0));
-        }
-        if (range.failed())
-            return fail(why, database_->lastError());
-        std::sort(rowIds.begin(), rowIds.end());
-        return true;
-    }
-
     const FieldColumn* column = this->column(table, field, why);
     if (!column)
         return false;
-    for (size_t row = 0; row < column->rowIds.size(); ++row) {
-        if (!column->nulls[row] && pattern->matches(column->value(row)))
-            rowIds.push_back(column->rowIds[row]);
+
+    // A pattern's literal head without case variants narrows the rows to those beginning with
+    // it (a surah's item text up to its Latin name, a typed Arabic word whole).
+    const QString& head = pattern->caselessPrefix();
+    if (!head.isEmpty()) {
+        const bool filter = !pattern->isPlainPrefix() || !pattern->literalPrefixIsCaseless();
+        // Marked rows read back in rowid order without sorting them.
+        std::vector<std::uint64_t> marked((column->size() + 63) / 64);
+        column->forEachBeginningWith(head, [&](size_t row) {
+            if (!filter || pattern->matches(column->value(row)))
+                marked[row / 64] |= std::uint64_t(1) << (row % 64);
+        });
+        for (size_t word = 0; word < marked.size(); ++word) {
+            for (std::uint64_t bits = marked[word]; bits != 0; bits &= bits - 1)
+                rowIds.push_back(column->rowId(word * 64 + size_t(std::countr_zero(bits))));
+        }
+        return true;
+    }
+    for (size_t row = 0; row < column->size(); ++row) {
+        if (!column->isNull(row) && pattern->matches(column->value(row)))
+            rowIds.push_back(column->rowId(row));
     }
     return true;
 }
 
-const RecordSource::FieldColumn* RecordSource::column(const QString& table, const QString& field,
-                                                      QString* why) const {
+const FieldColumn* RecordSource::column(const QString& table, const QString& field,
+                                        QString* why) const {
     const QString key = table + u'\n' + field;
     if (auto cached = columns_.find(key); cached != columns_.end())
         return &cached->second;
-
     FieldColumn column;
-    SqliteStatement all =
-        database_->prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
-                               .arg(quotedIdentifier(table), quotedIdentifier(field)));
-    if (!all.isValid()) {
-        fail(why, database_->lastError());
+    if (!column.load(*database_, table, field, why))
         return nullptr;
-    }
-    while (all.step()) {
-        column.rowIds.push_back(all.columnInt64(0));
-        column.nulls.push_back(all.columnIsNull(1));
-        column.text += all.columnText(1);
-        column.ends.push_back(column.text.size());
-    }
-    if (all.failed()) {
-        fail(why, database_->lastError());
-        return nullptr;
-    }
     return &columns_.emplace(key, std::move(column)).first->second;
-}
-
-QStringView RecordSource::FieldColumn::value(size_t row) const {
-    const qsizetype begin = row == 0 ? 0 : ends[row - 1];
-    return QStringView(text).mid(begin, ends[row] - begin);
 }
 
 void RecordSource::clearRecordSet() {

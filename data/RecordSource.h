@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "FieldColumn.h"
 #include "SqliteDatabase.h"
 
 // A record source over one table of a database: a record source text (a table name or one of
@@ -55,16 +56,6 @@ class RecordSource : public QObject {
     void currentChanged();
 
   private:
-    // One field of a whole table held in memory, in rowid order: patterns that the index
-    // cannot answer are matched here instead of through a table scan on every keystroke.
-    struct FieldColumn {
-        std::vector<qint64> rowIds;
-        std::vector<bool> nulls;
-        QString text;                 // all values back to back
-        std::vector<qsizetype> ends;  // where each value ends in `text`
-        QStringView value(size_t row) const;
-    };
-
     bool fail(QString* why, const QString& reason) const;
     bool selectRowIds(const QString& table, const QString& field, const QString& pattern,
                       std::vector<qint64>& rowIds, QString* why) const;

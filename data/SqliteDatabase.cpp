@@ -29,10 +29,6 @@ void SqliteStatement::bindText(int index, QStringView text) {
     sqlite3_bind_text16(stmt_, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
 }
 
-void SqliteStatement::bindUtf8(int index, const QByteArray& bytes) {
-    sqlite3_bind_text(stmt_, index, bytes.constData(), int(bytes.size()), SQLITE_STATIC);
-}
-
 void SqliteStatement::bindInt64(int index, qint64 value) {
     sqlite3_bind_int64(stmt_, index, value);
 }
@@ -68,6 +64,11 @@ QString SqliteStatement::columnText(int column) const {
         return {};
     const int bytes = sqlite3_column_bytes16(stmt_, column);
     return QString::fromUtf16(static_cast<const char16_t*>(text), bytes / 2);
+}
+
+QByteArrayView SqliteStatement::columnUtf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return {text, text ? sqlite3_column_bytes(stmt_, column) : 0};
 }
 
 bool SqliteStatement::columnIsNull(int column) const {

@@ -22,7 +22,6 @@ class SqliteStatement {
     sqlite3_stmt* handle() const { return stmt_; }
 
     void bindText(int index, QStringView text);
-    void bindUtf8(int index, const QByteArray& bytes);  // bytes must outlive the step
     void bindInt64(int index, qint64 value);
     // Binds `values` to the parameters 1, 2, … in order.
     void bindTexts(const QStringList& values);
@@ -35,6 +34,8 @@ class SqliteStatement {
     int columnCount() const;
     QString columnName(int column) const;
     QString columnText(int column) const;  // empty text for NULL
+    // The column's UTF-8 bytes, valid until the next step.
+    QByteArrayView columnUtf8(int column) const;
     bool columnIsNull(int column) const;
     qint64 columnInt64(int column) const;
 
