@@ -3,7 +3,8 @@
 #include <QString>
 
 // The per-user settings store: text values of application "Vediv 3Azez", section "Settings".
-// An absent value reads as empty text; a write reaches the disk before it returns.
+// An absent value reads as empty text; a write reaches the disk a quarter of a second after
+// the last of a run of writes, or at exit.
 namespace SettingsStore {
 
 inline const QString kSurahPositionKey = QStringLiteral("Quran1");

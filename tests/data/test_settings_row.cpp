@@ -1,4 +1,5 @@
 #include <sqlite3.h>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -169,11 +170,33 @@ class TestSettingsRow : public QObject {
         QCOMPARE(SettingsStore::read(u"TestKey"_s), QString());
         SettingsStore::write(key, u"-1"_s);
         QCOMPARE(SettingsStore::read(key), u"-1"_s);
-        QSettings reread(path, QSettings::IniFormat);
-        QCOMPARE(reread.status(), QSettings::NoError);
-        QCOMPARE(reread.value(u"Settings/Quran1"_s).toString(), u"-1"_s);
+        QTRY_COMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/Quran1"_s).toString(),
+                     u"-1"_s);
+        QCOMPARE(QSettings(path, QSettings::IniFormat).status(), QSettings::NoError);
+    }
+
+    // A value written just before the program ends is saved as it ends.
+    void settingsStoreSavesAtExit() {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--write-and-exit"_s, u"77"_s});
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitCode(), 0);
+        const QString path =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            u"/Vediv 3Azez/Vediv 3Azez.conf"_s;
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/Quran1"_s).toString(),
+                 u"77"_s);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsRow)
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    if (argc == 3 && qstrcmp(argv[1], "--write-and-exit") == 0) {
+        SettingsStore::write(SettingsStore::kSurahPositionKey, QString::fromLatin1(argv[2]));
+        return 0;
+    }
+    TestSettingsRow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_settings_row.moc"
