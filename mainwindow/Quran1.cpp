@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "BY1.h"
+#include "OpaqueScrollArea.h"
 #include "PaneTextLayout.h"
 #include "ProgramEnd.h"
 #include "RecordGrid.h"
@@ -26,7 +27,7 @@ QRect twips(int left, int top, int width, int height) {
             height / kTwipsPerPixel};
 }
 
-QPlainTextEdit* pane(QWidget* parent, const QString& name, const char* background,
+QPlainTextEdit* pane(QWidget* parent, const QString& name, const QColor& background,
                      Qt::Alignment alignment) {
     auto* edit = new QPlainTextEdit(parent);
     edit->setObjectName(name);
@@ -34,8 +35,9 @@ QPlainTextEdit* pane(QWidget* parent, const QString& name, const char* backgroun
     edit->setReadOnly(true);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit->setStyleSheet(u"QPlainTextEdit { color: white; background-color: %1; }"_s.arg(
-        QLatin1StringView(background)));
+    edit->setStyleSheet(
+        u"QPlainTextEdit { color: white; background-color: %1; }"_s.arg(background.name()));
+    OpaqueScrollArea::install(edit, background);
     QTextOption option = edit->document()->defaultTextOption();
     option.setAlignment(alignment | Qt::AlignAbsolute);
     edit->document()->setDefaultTextOption(option);
@@ -127,8 +129,8 @@ void Quran1::createControls() {
         frame->setTitle(u"Frame3"_s);
     Frame2->setTitle(u"Type Place"_s);
 
-    const char* olive = "rgb(64, 64, 0)";
-    const char* teal = "rgb(0, 64, 64)";
+    const QColor olive(64, 64, 0);
+    const QColor teal(0, 64, 64);
     const auto right = Qt::AlignRight;
     Text4 = pane(Frame1, u"Text4"_s, olive, right);
     Text4->setGeometry(8, 20, 673, 126);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "GridCellDelegate.h"
+#include "OpaqueScrollArea.h"
 #include "RecordSetModel.h"
 #include "RecordSource.h"
 
@@ -10,6 +11,7 @@ RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget
     : QTableView(parent), source_(source), model_(new RecordSetModel(source, columns, this)) {
     setModel(model_);
     setItemDelegate(new GridCellDelegate(this));
+    OpaqueScrollArea::install(this);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

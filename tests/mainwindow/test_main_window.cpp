@@ -149,6 +149,26 @@ class TestMainWindow : public QObject {
         QCOMPARE(modeState(w), kSearchColumn);
     }
 
+    // Each pane shows its own coloured ground, also where no text covers it.
+    void panesShowTheirGround() {
+        MainWindowFixture fx;
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        w.Text->setText(u"ظظظظ"_s);  // matches no verse
+        QVERIFY(fx.settle());
+        const QImage shot = w.grab().toImage();
+        const QColor olive(0x40, 0x40, 0x00);
+        const QColor teal(0x00, 0x40, 0x40);
+        const std::pair<QPlainTextEdit*, QColor> panes[] = {
+            {w.Text4, olive}, {w.Te1, teal}, {w.TE2, teal}, {w.TE3, teal}};
+        for (const auto& [pane, colour] : panes) {
+            QVERIFY(pane->toPlainText().isEmpty());
+            const QWidget* viewport = pane->viewport();
+            for (const QPoint corner : {viewport->rect().topLeft(), viewport->rect().bottomRight()})
+                QCOMPARE(shot.pixelColor(viewport->mapTo(&w, corner)), colour);
+        }
+    }
+
     // Label3's position is chosen first (and stored); the stored position is read after.
     void storedPositionOutsideTheListIsSkipped_data() {
         QTest::addColumn<QString>("label");
