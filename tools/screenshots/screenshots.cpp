@@ -1,0 +1,91 @@
+// Pictures of the program as a reader sees it, for the README: the main window searching and
+// reading in each interface language, and the two copy windows. Taken from the screen, so run
+// it on a real or virtual display:
+//   xvfb-run -a -s "-screen 0 1280x800x24" build/tools/screenshots/screenshots docs/screenshots
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTextStream>
+
+#include "Copy1.h"
+#include "FontSubstitutions.h"
+#include "MainWindowFixture.h"
+#include "RecordGrid.h"
+#include "SurahBox.h"
+#include "Surat1.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool save(QWidget* window, const QString& path) {
+    QTest::qWait(300);  // the window manager places and paints it
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    return !shot.isNull() && shot.save(path);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: screenshots FOLDER\n";
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        err << "cannot make " << folder.path() << '\n';
+        return 1;
+    }
+
+    MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+    Quran1& w = *fx.window;
+    fx.settle();
+    QStringList failed;
+    auto take = [&](QWidget* window, const QString& name) {
+        if (!save(window, folder.filePath(name + u".png"_s)))
+            failed.append(name);
+    };
+
+    const std::pair<QAction*, QString> languages[] = {
+        {w.Ar, u"arabic"_s}, {w.Ku, u"kurdish"_s}, {w.En, u"english"_s}};
+    for (const auto& [language, name] : languages) {
+        language->trigger();
+        w.Command1->click();
+        w.Text->clear();
+        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        fx.settle();
+        QTest::qWait(2100);  // the count line
+        QTest::keyClick(w.Text, Qt::Key_Down);
+        QTest::keyClick(w.Text, Qt::Key_Down);
+        fx.settle();
+        take(&w, u"search-"_s + name);
+
+        w.Command2->click();
+        w.Combo1->setCurrentIndex(1);
+        fx.settle();
+        const QModelIndex fifth = w.DBGrid2->model()->index(4, 0);
+        QTest::mouseClick(w.DBGrid2->viewport(), Qt::LeftButton, {},
+                          w.DBGrid2->visualRect(fifth).center());
+        fx.settle();
+        take(&w, u"reading-"_s + name);
+    }
+
+    // The first five verses of Al-Baqarah with their English explanation.
+    w.Surat->trigger();
+    Surat1& surahCopy = *w.surat1();
+    surahCopy.Combo4->setCurrentIndex(4);
+    surahCopy.Check2->click();
+    take(&surahCopy, u"surah-copy"_s);
+    surahCopy.Command4->click();
+    if (QTest::qWaitFor([&] { return !surahCopy.Timer2.isActive(); }, 20000))
+        take(surahCopy.copy1(), u"copy"_s);
+    else
+        failed.append(u"copy"_s);
+
+    for (const QString& name : failed)
+        err << "could not take " << name << '\n';
+    return failed.isEmpty() ? 0 : 1;
+}
