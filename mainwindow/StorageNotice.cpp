@@ -1,10 +1,39 @@
 #include "StorageNotice.h"
 
+#include "CaptionSets.h"
 #include "SettingsRow.h"
 
 using namespace Qt::StringLiterals;
 
-StorageNotice::StorageNotice(SettingsRow& row, QWidget* window) : QObject(window), window_(window) {
+namespace {
+
+// The file name is kept left to right inside the right-to-left texts.
+QString noticeText(UiLanguage language) {
+    switch (language) {
+        case UiLanguage::Arabic:
+            return u"لا يمكن حفظ إعداداتك الآن: تتعذّر الكتابة في الملف \u200EData/Quran.MDB\u200E "
+                   "(قد يكون للقراءة فقط، أو يستخدمه برنامج آخر).\n\n"
+                   "تبقى تغييراتك سارية ما دام البرنامج يعمل، وتُحفظ حالما تصبح الكتابة في "
+                   "الملف ممكنة."_s;
+        case UiLanguage::Kurdish:
+            return u"ئێستا ناتوانرێت ڕێکخستنەکانت پاشەکەوت بکرێن: ناتوانرێت لە فایلی "
+                   "\u200EData/Quran.MDB\u200E بنووسرێت (لەوانەیە تەنها بۆ خوێندنەوە بێت، یان "
+                   "بەرنامەیەکی تر بەکاری بهێنێت).\n\n"
+                   "گۆڕانکارییەکانت تا بەرنامەکە کار بکات دەمێننەوە، و هەر کە نووسین لە "
+                   "فایلەکەدا بکرێت پاشەکەوت دەکرێن."_s;
+        case UiLanguage::English:
+            break;
+    }
+    return u"Your settings cannot be saved at the moment: the file Data/Quran.MDB cannot be "
+           "written (it may be read-only, or in use by another program).\n\n"
+           "Your changes stay in effect while Zephyrane runs, and are saved as soon as the file "
+           "can be written again."_s;
+}
+
+}  // namespace
+
+StorageNotice::StorageNotice(SettingsRow& row, QWidget* window)
+    : QObject(window), row_(row), window_(window) {
     connect(&row, &SettingsRow::storageFailed, this, &StorageNotice::show);
     connect(&row, &SettingsRow::storageRecovered, this, &StorageNotice::close);
 }
@@ -12,13 +41,13 @@ StorageNotice::StorageNotice(SettingsRow& row, QWidget* window) : QObject(window
 void StorageNotice::show(const QString& reason) {
     if (message_)
         return;
-    message_ = new QMessageBox(
-        QMessageBox::Warning, u"Zephyrane"_s,
-        u"Your settings cannot be saved at the moment: the file Data/Quran.MDB cannot be "
-        "written (it may be read-only, or in use by another program).\n\n"
-        "Your changes stay in effect while Zephyrane runs, and are saved as soon as the file "
-        "can be written again."_s,
-        QMessageBox::Ok, window_);
+    // In the interface language the reader chose, even when that choice is what failed to save.
+    const UiLanguage language =
+        languageStoredAs(row_.value(u"Lang"_s)).value_or(UiLanguage::English);
+    message_ = new QMessageBox(QMessageBox::Warning, u"Zephyrane"_s, noticeText(language),
+                               QMessageBox::Ok, window_);
+    message_->setLayoutDirection(language == UiLanguage::English ? Qt::LeftToRight
+                                                                 : Qt::RightToLeft);
     message_->setDetailedText(reason);
     message_->setAttribute(Qt::WA_DeleteOnClose);
     message_->setWindowModality(Qt::NonModal);

@@ -6,8 +6,8 @@
 
 class SettingsRow;
 
-// Tells the user, once per spell of failures and without blocking the window, that settings
-// cannot be saved for now; closes the message when saving works again.
+// Tells the user, in the interface language, once per spell of failures and without blocking the
+// window, that settings cannot be saved for now; closes the message when saving works again.
 class StorageNotice : public QObject {
     Q_OBJECT
 
@@ -21,6 +21,7 @@ class StorageNotice : public QObject {
     void show(const QString& reason);
     void close();
 
+    SettingsRow& row_;
     QWidget* window_;
     QPointer<QMessageBox> message_;
 };

@@ -83,6 +83,31 @@ class TestSettingsDurability : public QObject {
         QCOMPARE(fx.storedValue(u"Lang"_s), storedName(UiLanguage::Kurdish));
     }
 
+    void noticeSpeaksTheInterfaceLanguage_data() {
+        QTest::addColumn<UiLanguage>("language");
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("Arabic") << UiLanguage::Arabic << u"لا يمكن حفظ"_s << Qt::RightToLeft;
+        QTest::newRow("Kurdish") << UiLanguage::Kurdish << u"ئێستا ناتوانرێت"_s << Qt::RightToLeft;
+        QTest::newRow("English") << UiLanguage::English << u"Your settings"_s << Qt::LeftToRight;
+    }
+    void noticeSpeaksTheInterfaceLanguage() {
+        QFETCH(UiLanguage, language);
+        QFETCH(QString, opening);
+        QFETCH(Qt::LayoutDirection, direction);
+        MainWindowFixture fx(Stored{{u"Lang"_s, storedName(language)}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        std::shared_ptr<SqliteDatabase> blocker = openSettings(fx.dir.path());
+        QVERIFY(blocker->execute(u"BEGIN IMMEDIATE"));
+        w.Check0->click();
+        QMessageBox* message = w.findChild<StorageNotice*>()->message();
+        QVERIFY(message);
+        QVERIFY2(message->text().startsWith(opening), qPrintable(message->text()));
+        QCOMPARE(message->layoutDirection(), direction);
+        QVERIFY(blocker->execute(u"ROLLBACK"));
+    }
+
     void killedDuringABurstOfChangesKeepsTheLastValues() {
         QTemporaryDir dir;
         MainWindowFixture::copyRuntimeData(dir.path());
