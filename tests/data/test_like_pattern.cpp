@@ -369,7 +369,11 @@ class TestLikePattern : public QObject {
             const bool actual = compiled->matches(text);
             QVERIFY2(actual == *expected, qPrintable(where));
             matched += actual ? 1 : 0;
-            // A plain caseless prefix may be checked by comparing code units.
+            // Searches narrow the rows to those beginning with the caseless head, and check a
+            // plain caseless prefix by comparing code units.
+            const QString& head = compiled->caselessPrefix();
+            if (actual)
+                QVERIFY2(QStringView(text).left(head.size()) == head, qPrintable(where));
             const QString& prefix = compiled->literalPrefix();
             if (compiled->isPlainPrefix() && compiled->literalPrefixIsCaseless())
                 QVERIFY2(actual == (QStringView(text).left(prefix.size()) == prefix),
