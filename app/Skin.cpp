@@ -93,6 +93,18 @@ QString Skin::styleSheet() const {
     return {};
 }
 
+QColor Skin::groundColour() const {
+    switch (kind_) {
+        case SkinKind::Green:
+            return QColor(QLatin1StringView(kGreen.window));
+        case SkinKind::SurahCopy:
+            return QColor(QLatin1StringView(kSurahCopy.window));
+        case SkinKind::SettingsOnly:
+            return {};
+    }
+    return {};
+}
+
 void Skin::SkinWindow(QWidget* window) const {
     // Setting a sheet again repolishes the window and every control it holds now.
     window->setStyleSheet(styleSheet());

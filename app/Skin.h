@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QWidget;
@@ -18,6 +19,9 @@ class Skin {
 
     // The style sheet behind the skin; empty for a skin of settings only.
     QString styleSheet() const;
+    // The flat colour of the window behind its frames and controls; invalid for a skin of
+    // settings only.
+    QColor groundColour() const;
 
   private:
     SkinKind kind_;

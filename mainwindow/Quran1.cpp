@@ -4,7 +4,7 @@
 #include <QMenuBar>
 
 #include "BY1.h"
-#include "OpaqueScrollArea.h"
+#include "OpaqueWidget.h"
 #include "PaneTextLayout.h"
 #include "ProgramEnd.h"
 #include "RecordGrid.h"
@@ -37,7 +37,7 @@ QPlainTextEdit* pane(QWidget* parent, const QString& name, const QColor& backgro
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setStyleSheet(
         u"QPlainTextEdit { color: white; background-color: %1; }"_s.arg(background.name()));
-    OpaqueScrollArea::install(edit, background);
+    OpaqueWidget::keepScrollArea(edit, background);
     QTextOption option = edit->document()->defaultTextOption();
     option.setAlignment(alignment | Qt::AlignAbsolute);
     edit->document()->setDefaultTextOption(option);
@@ -173,6 +173,10 @@ void Quran1::createControls() {
     Text8->setAlignment(Qt::AlignCenter);
     Text8->setText(u" أيـــة "_s);
     Command14 = button(Frame2, u"Command14"_s, u"نسخ سورة"_s, {136, 82, 121, 24});
+    // A typed letter or a chosen surah repaints its box alone, not the frame beneath it.
+    for (QWidget* box :
+         {static_cast<QWidget*>(Text), static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Adad1)})
+        OpaqueWidget::keep(box, Skin1.groundColour());
     List2 = control<QLabel>(Frame2, u"List2"_s, {8, 110, 249, 20});
     List2->setAlignment(Qt::AlignCenter);
     List2->setText(u"﴾ ❁ ﴿"_s);

@@ -3,7 +3,7 @@
 #include <QHeaderView>
 
 #include "GridCellDelegate.h"
-#include "OpaqueScrollArea.h"
+#include "OpaqueWidget.h"
 #include "RecordSetModel.h"
 #include "RecordSource.h"
 
@@ -11,7 +11,7 @@ RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget
     : QTableView(parent), source_(source), model_(new RecordSetModel(source, columns, this)) {
     setModel(model_);
     setItemDelegate(new GridCellDelegate(this));
-    OpaqueScrollArea::install(this);
+    OpaqueWidget::keepScrollArea(this, {});
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -167,6 +167,9 @@ class TestMainWindow : public QObject {
             for (const QPoint corner : {viewport->rect().topLeft(), viewport->rect().bottomRight()})
                 QCOMPARE(shot.pixelColor(viewport->mapTo(&w, corner)), colour);
         }
+        // And the empty result grid its white ground.
+        const QWidget* grid = w.DBGrid1->viewport();
+        QCOMPARE(shot.pixelColor(grid->mapTo(&w, grid->rect().bottomRight())), QColor(Qt::white));
     }
 
     // Label3's position is chosen first (and stored); the stored position is read after.

@@ -1,4 +1,4 @@
-#include "OpaqueScrollArea.h"
+#include "OpaqueWidget.h"
 
 #include <QAbstractScrollArea>
 #include <QPaintEvent>
@@ -7,12 +7,11 @@
 
 namespace {
 
-// Keeps a widget marked opaque: the style sheet clears the mark whenever it styles the widget
-// again (at every change of skin or language). With a ground colour, the widget also fills
-// itself with it before its content is painted.
+// The style sheet clears the opaque mark whenever it styles the widget again (at every change
+// of skin or language), so the mark is set again after each.
 class Opaque : public QObject {
   public:
-    explicit Opaque(QWidget* widget, const QColor& ground = {}) : QObject(widget), ground_(ground) {
+    Opaque(QWidget* widget, const QColor& ground) : QObject(widget), ground_(ground) {
         widget->setAttribute(Qt::WA_OpaquePaintEvent);
         widget->installEventFilter(this);
     }
@@ -41,17 +40,18 @@ class Opaque : public QObject {
 
 }  // namespace
 
-namespace OpaqueScrollArea {
+namespace OpaqueWidget {
 
-void install(QAbstractScrollArea* area, const QColor& background) {
-    new Opaque(area->viewport(), background);
-    install(area);
+void keep(QWidget* widget, const QColor& ground) {
+    new Opaque(widget, ground);
 }
 
-void install(QAbstractScrollArea* area) {
-    // Both styles in use fill a scroll bar's whole rectangle with its groove.
-    new Opaque(area->verticalScrollBar());
-    new Opaque(area->horizontalScrollBar());
+void keepScrollArea(QAbstractScrollArea* area, const QColor& ground) {
+    // An opaque widget gets no automatic fill, so a viewport is kept only with a ground.
+    if (ground.isValid())
+        keep(area->viewport(), ground);
+    keep(area->verticalScrollBar(), {});
+    keep(area->horizontalScrollBar(), {});
 }
 
-}  // namespace OpaqueScrollArea
+}  // namespace OpaqueWidget
