@@ -27,7 +27,7 @@ bool FieldColumn::load(const SqliteDatabase& database, const QString& table, con
     while (all.step()) {
         rowIds_.push_back(all.columnInt64(0));
         nulls_.push_back(all.columnIsNull(1));
-        text_ += QString::fromUtf8(all.columnUtf8(1));
+        text_ += all.columnText(1);
         ends_.push_back(text_.size());
     }
     if (all.failed())

@@ -66,11 +66,6 @@ QString SqliteStatement::columnText(int column) const {
     return QString::fromUtf16(static_cast<const char16_t*>(text), bytes / 2);
 }
 
-QByteArrayView SqliteStatement::columnUtf8(int column) const {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return {text, text ? sqlite3_column_bytes(stmt_, column) : 0};
-}
-
 bool SqliteStatement::columnIsNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }

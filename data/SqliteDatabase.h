@@ -34,8 +34,6 @@ class SqliteStatement {
     int columnCount() const;
     QString columnName(int column) const;
     QString columnText(int column) const;  // empty text for NULL
-    // The column's UTF-8 bytes, valid until the next step.
-    QByteArrayView columnUtf8(int column) const;
     bool columnIsNull(int column) const;
     qint64 columnInt64(int column) const;
 
