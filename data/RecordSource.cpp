@@ -22,16 +22,34 @@ bool RecordSource::fail(QString* why, const QString& reason) const {
     return false;
 }
 
+const RecordSource::TableShape* RecordSource::tableShape(const QString& written,
+                                                         QString* why) const {
+    if (auto known = tables_.find(written); known != tables_.end())
+        return &known->second;
+    const QString table = database_->tableName(written);
+    if (table.isEmpty()) {
+        fail(why, QStringLiteral("no table named %1").arg(written));
+        return nullptr;
+    }
+    TableShape shape{table, database_->columnNames(table), {}};
+    shape.rowStatement = database_->prepare(
+        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quotedIdentifier(table)));
+    if (!shape.rowStatement.isValid()) {
+        fail(why, database_->lastError());
+        return nullptr;
+    }
+    return &tables_.emplace(written, std::move(shape)).first->second;
+}
+
 bool RecordSource::refresh(QString* why) {
     QString reason;
     const std::optional<RecordSourceText> text = parseRecordSourceText(recordSource_, &reason);
     if (!text)
         return fail(why, reason);
-
-    const QString table = database_->tableName(text->table);
-    if (table.isEmpty())
-        return fail(why, QStringLiteral("no table named %1").arg(text->table));
-    const QStringList fields = database_->columnNames(table);
+    const TableShape* shape = tableShape(text->table, why);
+    if (!shape)
+        return false;
+    const QString& table = shape->table;
 
     std::vector<qint64> rowIds;
     if (text->kind == RecordSourceText::Kind::Table) {
@@ -44,23 +62,18 @@ bool RecordSource::refresh(QString* why) {
         if (all.failed())
             return fail(why, database_->lastError());
     } else {
-        const qsizetype field = fieldIndex(fields, text->field);
+        const qsizetype field = fieldIndex(shape->fields, text->field);
         if (field < 0)
             return fail(why, QStringLiteral("no field named %1").arg(text->field));
-        if (!selectRowIds(table, fields[field], text->pattern, rowIds, why))
+        if (!selectRowIds(table, shape->fields[field], text->pattern, rowIds, why))
             return false;
     }
 
-    SqliteStatement rowStatement = database_->prepare(
-        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quotedIdentifier(table)));
-    if (!rowStatement.isValid())
-        return fail(why, database_->lastError());
-
-    table_ = table;
-    fieldNames_ = fields;
+    // The tables are only read, so the rows already read stay valid for the same table.
+    if (shape != shape_)
+        rowCache_.clear();
+    shape_ = shape;
     rowIds_ = std::move(rowIds);
-    rowStatement_ = std::move(rowStatement);
-    rowCache_.clear();
     if (rowIds_.empty()) {
         position_ = -1;
         bof_ = eof_ = true;
@@ -191,11 +204,11 @@ const QStringList& RecordSource::row(qint64 rowId) const {
         rowCache_.clear();
 
     QStringList values;
-    SqliteStatement& statement = rowStatement_;
+    SqliteStatement& statement = shape_->rowStatement;
     statement.reset();
     statement.bindInt64(1, rowId);
     if (statement.step()) {
-        const int columns = int(fieldNames_.size());
+        const int columns = int(shape_->fields.size());
         values.reserve(columns);
         for (int column = 0; column < columns; ++column)
             values.append(statement.columnText(column));
@@ -214,6 +227,6 @@ QString RecordSource::value(int row, int column) const {
 QString RecordSource::field(const QString& name) const {
     if (position_ < 0)
         return {};
-    const qsizetype column = fieldIndex(fieldNames_, name);
+    const qsizetype column = fieldIndex(fieldNames(), name);
     return column < 0 ? QString() : value(position_, int(column));
 }

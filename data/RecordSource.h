@@ -33,7 +33,7 @@ class RecordSource : public QObject {
     // Leaves an empty record set, as a query that matched nothing would.
     void clearRecordSet();
 
-    const QStringList& fieldNames() const { return fieldNames_; }
+    const QStringList& fieldNames() const { return shape_ ? shape_->fields : kNoFields; }
     int recordCount() const { return int(rowIds_.size()); }
 
     bool moveFirst();
@@ -56,6 +56,15 @@ class RecordSource : public QObject {
     void currentChanged();
 
   private:
+    // A table as the database names it, its fields, and the statement that reads one row.
+    struct TableShape {
+        QString table;
+        QStringList fields;
+        mutable SqliteStatement rowStatement;
+    };
+    inline static const QStringList kNoFields;
+
+    const TableShape* tableShape(const QString& written, QString* why) const;
     bool fail(QString* why, const QString& reason) const;
     bool selectRowIds(const QString& table, const QString& field, const QString& pattern,
                       std::vector<qint64>& rowIds, QString* why) const;
@@ -65,14 +74,13 @@ class RecordSource : public QObject {
 
     std::shared_ptr<SqliteDatabase> database_;
     QString recordSource_;
-    QString table_;
-    QStringList fieldNames_;
+    const TableShape* shape_ = nullptr;  // of the record set
     std::vector<qint64> rowIds_;
     int position_ = -1;
     bool bof_ = true;
     bool eof_ = true;
 
-    mutable SqliteStatement rowStatement_;
+    mutable std::map<QString, TableShape> tables_;  // by the name as a record source writes it
     mutable std::unordered_map<qint64, QStringList> rowCache_;
     mutable std::map<QString, FieldColumn> columns_;
 };

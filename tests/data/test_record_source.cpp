@@ -66,7 +66,11 @@ class TestRecordSource : public QObject {
             "INSERT INTO Data VALUES ('7', 'c 3', 'بسم');"
             // UTF-8 order and code-unit order disagree on these two.
             "INSERT INTO Data VALUES ('8', 'd 1', 'ب𝔸');"
-            "INSERT INTO Data VALUES ('9', 'd 2', 'ب\xEE\x80\x80');";
+            "INSERT INTO Data VALUES ('9', 'd 2', 'ب\xEE\x80\x80');"
+            // Same rowids, other fields and values.
+            "CREATE TABLE Notes (Mum1 TEXT, Note TEXT);"
+            "INSERT INTO Notes VALUES ('بسم', 'first');"
+            "INSERT INTO Notes VALUES ('alpha', 'second');";
         QCOMPARE(sqlite3_exec(raw, schema, nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(raw);
         QString why;
@@ -195,6 +199,25 @@ class TestRecordSource : public QObject {
         QCOMPARE(reset.size(), 1);
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(1, 1).data().toString(), u"4"_s);
+    }
+
+    // Rows and fields read for one table must not show through after a refresh on another.
+    void switchingTables() {
+        RecordSource source(db_, query(QStringLiteral("بسم")));
+        QVERIFY(source.refresh());
+        QCOMPARE(source.field(u"No1"_s), u"1"_s);
+        source.setRecordSource(u"Notes"_s);
+        QVERIFY(source.refresh());
+        QCOMPARE(source.fieldNames(), (QStringList{u"Mum1"_s, u"Note"_s}));
+        QCOMPARE(source.recordCount(), 2);
+        QCOMPARE(source.field(u"Note"_s), u"first"_s);
+        QCOMPARE(source.field(u"No1"_s), QString());
+        QCOMPARE(source.value(1, 1), u"second"_s);
+        source.setRecordSource(query(QStringLiteral("al")));
+        QVERIFY(source.refresh());
+        QCOMPARE(source.fieldNames().size(), 3);
+        QCOMPARE(source.field(u"No1"_s), u"2"_s);
+        QCOMPARE(source.field(u"Mum1"_s), u"Alpha beta"_s);
     }
 
     // The index path must give exactly what a scan with the general matcher gives.
