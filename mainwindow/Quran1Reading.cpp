@@ -25,7 +25,6 @@ QString Quran1::Text14() const {
 void Quran1::Combo1_Click() {
     const QString position = QString::number(Combo1->currentIndex());
     Label3->setText(position);
-    sources.Data2->write(u"Sura"_s, position);
     const QString text = Combo1->currentText();
     sources.Data3->setRecordSource(surahQueryText(text));
     sources.Data3->refresh();  // typed text the query cannot take keeps the last verses
@@ -35,6 +34,9 @@ void Quran1::Combo1_Click() {
     }
     arm(Timer6, 1);
     SettingsStore::write(SettingsStore::kSurahPositionKey, position);
+    // The settings row field behind Label3 reaches the file last: nothing above reads it, and
+    // the file write would otherwise delay the refresh the timer brings.
+    sources.Data2->write(u"Sura"_s, position);
 }
 
 void Quran1::Timer6_Timer() {

@@ -38,8 +38,14 @@ RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget
 }
 
 void RecordGrid::showCurrentRecord() {
-    following_ = true;
     const int row = source_->absolutePosition();
+    // A refresh reports the new record set and then its current record: the second finds the
+    // row already selected.
+    if (row >= 0 && currentIndex().row() == row && selectionModel()->isRowSelected(row, {})) {
+        scrollTo(currentIndex());
+        return;
+    }
+    following_ = true;
     if (row < 0) {
         selectionModel()->clear();
     } else {
