@@ -16,7 +16,11 @@ GridCellDelegate::GridCellDelegate(QObject* parent)
 const QStaticText& GridCellDelegate::shaped(const QStyleOptionViewItem& option, int width) const {
     // The same text shapes differently at another width (elision), in another font or in the
     // other reading direction, so all of them are part of the key.
-    QString key = option.font.key();
+    if (option.font != keyedFont_) {
+        keyedFont_ = option.font;
+        fontKey_ = option.font.key();
+    }
+    QString key = fontKey_;
     key += QChar(u'\x1f') + QString::number(width) +
            QChar(option.direction == Qt::RightToLeft ? u'r' : u'l') + QChar(u'\x1f') + option.text;
     if (QStaticText* kept = shapedTexts_.object(key))

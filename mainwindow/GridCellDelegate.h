@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCache>
+#include <QFont>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 
@@ -18,4 +19,8 @@ class GridCellDelegate : public QStyledItemDelegate {
     const QStaticText& shaped(const QStyleOptionViewItem& option, int width) const;
 
     mutable QCache<QString, QStaticText> shapedTexts_;
+    // Spelling a font out as a key costs more than finding a kept text: the grid's font
+    // changes seldom.
+    mutable QFont keyedFont_;
+    mutable QString fontKey_;
 };
