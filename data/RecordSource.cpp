@@ -22,8 +22,7 @@ bool RecordSource::fail(QString* why, const QString& reason) const {
     return false;
 }
 
-const RecordSource::TableShape* RecordSource::tableShape(const QString& written,
-                                                         QString* why) const {
+const RecordSource::TableShape* RecordSource::tableShape(const QString& written, QString* why) {
     if (auto known = tables_.find(written); known != tables_.end())
         return &known->second;
     const QString table = database_->tableName(written);

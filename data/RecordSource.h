@@ -64,7 +64,7 @@ class RecordSource : public QObject {
     };
     inline static const QStringList kNoFields;
 
-    const TableShape* tableShape(const QString& written, QString* why) const;
+    const TableShape* tableShape(const QString& written, QString* why);
     bool fail(QString* why, const QString& reason) const;
     bool selectRowIds(const QString& table, const QString& field, const QString& pattern,
                       std::vector<qint64>& rowIds, QString* why) const;
@@ -80,7 +80,7 @@ class RecordSource : public QObject {
     bool bof_ = true;
     bool eof_ = true;
 
-    mutable std::map<QString, TableShape> tables_;  // by the name as a record source writes it
+    std::map<QString, TableShape> tables_;  // by the name as a record source writes it
     mutable std::unordered_map<qint64, QStringList> rowCache_;
     mutable std::map<QString, FieldColumn> columns_;
 };

@@ -11,7 +11,7 @@ constexpr qsizetype kKeptTexts = 4000;
 }  // namespace
 
 GridCellDelegate::GridCellDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), shapedTexts_(kKeptTexts) {}
+    : QStyledItemDelegate(parent), shapedTexts_(kKeptTexts), fontKey_(keyedFont_.key()) {}
 
 const QStaticText& GridCellDelegate::shaped(const QStyleOptionViewItem& option, int width) const {
     // The same text shapes differently at another width (elision), in another font or in the
