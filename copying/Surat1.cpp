@@ -35,8 +35,6 @@ Surat1::Surat1(Quran1* owner) : QDialog(owner), main_(owner), copy_(*owner->sour
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"كؤبى كردني سوورةت"_s);
     setLayoutDirection(Qt::RightToLeft);
-    for (QTimer* timer : {&Timer1, &Timer2})
-        timer->setTimerType(Qt::PreciseTimer);
     createControls();
     layOutControls();
     connectHandlers();
@@ -161,7 +159,7 @@ void Surat1::connectHandlers() {
 }
 
 void Surat1::Form_Load() {
-    arm(Timer1, 10);
+    Timer1.arm(10);
     Skin1.SkinWindow(this);
     Te1->setText(u"0"_s);
 }
@@ -169,7 +167,7 @@ void Surat1::Form_Load() {
 void Surat1::Timer1_Timer() {
     Combo3_Click();
     Combo1_Click();
-    arm(Timer1, 0);
+    Timer1.arm(0);
 }
 
 // What the main window must show of a surah chosen here.
@@ -177,7 +175,7 @@ void Surat1::loadSurah(const QString& surahText) {
     RecordSource* verses = main_->sources.Data3;
     verses->setRecordSource(surahQueryText(surahText));
     verses->refresh();  // a text the query cannot take keeps the last verses
-    arm(main_->Timer6, 1);
+    main_->Timer6.arm(1);
 }
 
 // The steps both surah selectors share: the surah's verse count and verse list, and the main
@@ -254,19 +252,19 @@ void Surat1::Command4_Click() {
     Te1->setText(u"0"_s);
     if (!copy_.start(choices(), valueOf(Text2)))
         return;
-    arm(Timer2, 1);
+    Timer2.arm(1);
     enableStepping(false);
 }
 
 void Surat1::Command5_Click() {
-    arm(Timer2, 0);
+    Timer2.arm(0);
     enableStepping(true);
 }
 
 void Surat1::Timer2_Timer() {
     const SurahCopyText::Step step = copy_.step(choices());
     if (step.finished) {
-        arm(Timer2, 0);
+        Timer2.arm(0);
         enableStepping(true);
         Te1->setText(u"100"_s);
         // The text lives only in the copy window from now on.
@@ -309,10 +307,10 @@ void Surat1::closeEvent(QCloseEvent* event) {
     // Every way of closing is Cancel. The copy ends with the window; the main window ends
     // on the from-surah, in its surah box and in its verses alike, and is usable again once
     // this window is hidden.
-    arm(Timer1, 0);
-    arm(Timer2, 0);
+    Timer1.arm(0);
+    Timer2.arm(0);
     main_->Combo1->setTypedText(Combo1->currentText());
-    arm(main_->Timer6, 1);
+    main_->Timer6.arm(1);
     event->accept();
 }
 
@@ -321,7 +319,7 @@ void Surat1::Command2_Click() {
     verses->movePrevious();
     if (verses->absolutePosition() == -1)
         verses->moveFirst();
-    arm(main_->Timer6, 1);
+    main_->Timer6.arm(1);
 }
 
 void Surat1::Command3_Click() {
@@ -329,5 +327,5 @@ void Surat1::Command3_Click() {
     verses->moveNext();
     if (verses->absolutePosition() == -1)
         verses->moveLast();
-    arm(main_->Timer6, 1);
+    main_->Timer6.arm(1);
 }

@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
+#include "PunctualTimer.h"
 #include "Skin.h"
 #include "SurahCopyText.h"
 
@@ -68,7 +68,7 @@ class Surat1 : public QDialog {
     QString Text2 = QStringLiteral("0");
 
     // One-shot steps: a positive interval arms the timer, its tick runs the step.
-    QTimer Timer1, Timer2;
+    PunctualTimer Timer1, Timer2;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -82,19 +82,10 @@ void paneRow(QWidget* parent, int top, int fontWidth, QComboBox*& font, QComboBo
 
 }  // namespace
 
-void arm(QTimer& timer, int ms) {
-    if (ms > 0)
-        timer.start(ms);
-    else
-        timer.stop();
-}
-
 Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     : QMainWindow(parent), sources(sources_) {
     setObjectName(u"Quran1"_s);
     setWindowTitle(u"Zephyrane"_s);
-    for (QTimer* timer : {&Timer1, &Timer6, &Timer11, &Timer2, &Timer3, &Timer5})
-        timer->setTimerType(Qt::PreciseTimer);
     createControls();
     createMenus();
     Form_Load();
@@ -108,8 +99,8 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     connect(&Timer3, &QTimer::timeout, this, &Quran1::Timer3_Timer);
     connect(&Timer5, &QTimer::timeout, this, &Quran1::Timer5_Timer);
     connect(&Timer2, &QTimer::timeout, this, &Quran1::ApplyPaneStyles);
-    arm(Timer1, 1);
-    arm(Timer6, 500);
+    Timer1.arm(1);
+    Timer6.arm(500);
 }
 
 Quran1::~Quran1() = default;
@@ -238,7 +229,7 @@ void Quran1::Form_Load() {
         for (QComboBox* sizes : {Combo6, Combo7, Combo8, Combo9})
             sizes->addItem(QString::number(n));
     }
-    arm(Timer3, 1);
+    Timer3.arm(1);
     const QStringList verseFonts = {
         u"Andalus"_s, u"Arial"_s,  u"Courier New"_s,     u"Microsoft Sans Serif"_s,
         u"System"_s,  u"Tahoma"_s, u"Times New Roman"_s, u"Traditional Arabic"_s};
@@ -268,9 +259,9 @@ void Quran1::connectHandlers() {
     connect(Command2, &QPushButton::clicked, this, &Quran1::Command2_Click);
     connect(Command14, &QPushButton::clicked, this, &Quran1::Command14_Click);
     connect(Combo1, &SurahBox::surahChanged, this, &Quran1::Combo1_Click);
-    connect(DBGrid1, &RecordGrid::rowClicked, this, [this] { arm(Timer1, 1); });
-    connect(DBGrid2, &RecordGrid::rowClicked, this, [this] { arm(Timer6, 1); });
-    connect(DBGrid2, &RecordGrid::cellMoved, this, [this] { arm(Timer6, 1); });
+    connect(DBGrid1, &RecordGrid::rowClicked, this, [this] { Timer1.arm(1); });
+    connect(DBGrid2, &RecordGrid::rowClicked, this, [this] { Timer6.arm(1); });
+    connect(DBGrid2, &RecordGrid::cellMoved, this, [this] { Timer6.arm(1); });
     connect(Surat, &QAction::triggered, this, &Quran1::Surat_Click);
     connect(Command3, &QAction::triggered, this, &Quran1::Command3_Click);
     connect(End1, &QAction::triggered, this, &Quran1::End1_Click);

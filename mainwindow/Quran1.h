@@ -9,12 +9,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <memory>
 
 #include "CaptionSets.h"
 #include "MainWindowMode.h"
 #include "PaneTexts.h"
+#include "PunctualTimer.h"
 #include "Skin.h"
 
 class RecordGrid;
@@ -117,7 +117,7 @@ class Quran1 : public QMainWindow {
     QString Text13() const;  // bold flag of the English explanation pane
 
     // One-shot steps: a positive interval arms the timer, its tick runs the step once.
-    QTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
+    PunctualTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
 
     Quran1Sources sources;
 
@@ -148,6 +148,3 @@ class Quran1 : public QMainWindow {
     MainWindowMode mode_ = MainWindowMode::Search;
     QPointer<Surat1> surat1_;
 };
-
-// Arms a one-shot step timer with `ms`, or disarms it with 0.
-void arm(QTimer& timer, int ms);

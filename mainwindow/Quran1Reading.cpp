@@ -23,8 +23,12 @@ QString Quran1::Text14() const {
 }
 
 void Quran1::Combo1_Click() {
+    // The refresh's millisecond counts from the choice: the timer cannot fire before this
+    // procedure returns, so arming it first changes nothing else.
+    Timer6.arm(1);
     const QString position = QString::number(Combo1->currentIndex());
     Label3->setText(position);
+    sources.Data2->write(u"Sura"_s, position);
     const QString text = Combo1->currentText();
     sources.Data3->setRecordSource(surahQueryText(text));
     sources.Data3->refresh();  // typed text the query cannot take keeps the last verses
@@ -32,11 +36,7 @@ void Quran1::Combo1_Click() {
         dat1 = surah->transliteration;
         Adad1->setText(QString::number(surah->verseCount));
     }
-    arm(Timer6, 1);
     SettingsStore::write(SettingsStore::kSurahPositionKey, position);
-    // The settings row field behind Label3 reaches the file last: nothing above reads it, and
-    // the file write would otherwise delay the refresh the timer brings.
-    sources.Data2->write(u"Sura"_s, position);
 }
 
 void Quran1::Timer6_Timer() {
@@ -47,7 +47,7 @@ void Quran1::Timer6_Timer() {
         fillPanes(PaneTexts::forVerse(*sources.verseLists, DecimalText::leadingDigits(ordinal),
                                       Text7(), dat1, Text14()));
     }
-    arm(Timer6, 0);
+    Timer6.arm(0);
 }
 
 void Quran1::selectSurahPosition(qint64 position) {
@@ -75,7 +75,7 @@ void Quran1::Command2_Click() {
     setMode(MainWindowMode::Reading);
     selectSurahPosition(
         DecimalText::roundedValue(SettingsStore::read(SettingsStore::kSurahPositionKey)));
-    arm(Timer6, 1);
+    Timer6.arm(1);
     surat1()->Label1->setText(QString());
 }
 

@@ -71,7 +71,7 @@ void Quran1::Text_Change() {
         Dat2 = surah->transliteration;
     // The panes are emptied, then filled from the first match: only the outcome is shown.
     fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
-    arm(Timer11, 2000);
+    Timer11.arm(2000);
 }
 
 bool Quran1::eventFilter(QObject* watched, QEvent* event) {
@@ -105,7 +105,7 @@ bool Quran1::eventFilter(QObject* watched, QEvent* event) {
 bool Quran1::Text_KeyDown(int key) {
     RecordSource& results = *sources.Data1;
     if (key == Qt::Key_Down) {
-        arm(Timer1, 1);
+        Timer1.arm(1);
         results.moveNext();
         if (results.eof()) {
             results.refresh();
@@ -115,7 +115,7 @@ bool Quran1::Text_KeyDown(int key) {
     }
     if (key == Qt::Key_Up) {
         results.movePrevious();
-        arm(Timer1, 1);
+        Timer1.arm(1);
         if (results.bof()) {
             results.refresh();
             results.moveFirst();
@@ -142,7 +142,7 @@ void Quran1::SearchAndShow() {
 void Quran1::Command1_Click() {
     SearchAndShow();
     setMode(MainWindowMode::Search);
-    arm(Timer1, 1);
+    Timer1.arm(1);
 }
 
 void Quran1::Timer1_Timer() {
@@ -154,7 +154,7 @@ void Quran1::Timer1_Timer() {
         Dat2 = surah->transliteration;
     fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
     Text3->setText(QString::number(sources.Data1->absolutePosition() + 1));
-    arm(Timer1, 0);
+    Timer1.arm(0);
 }
 
 void Quran1::Timer11_Timer() {
@@ -162,5 +162,5 @@ void Quran1::Timer11_Timer() {
     results.moveLast();
     Text3->setText(QString::number(results.absolutePosition() + 1) + u' ' + Text6);
     results.moveFirst();
-    arm(Timer11, 0);
+    Timer11.arm(0);
 }

@@ -87,8 +87,8 @@ void Quran1::connectStyleTriggers() {
         for (QComboBox* list : {style.fontList, style.sizeList}) {
             // A pick by code changes the selection; picking the selected entry again is a pick
             // too. Typing a name is none.
-            connect(list, &QComboBox::currentIndexChanged, this, [this] { arm(Timer2, 1); });
-            connect(list, &QComboBox::activated, this, [this] { arm(Timer2, 1); });
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { Timer2.arm(1); });
+            connect(list, &QComboBox::activated, this, [this] { Timer2.arm(1); });
         }
         connect(style.boldBox, &QCheckBox::stateChanged, this,
                 [this, box = style.boldBox, field = style.flagField] { Check_Click(box, field); });
@@ -96,7 +96,7 @@ void Quran1::connectStyleTriggers() {
 }
 
 void Quran1::Check_Click(QCheckBox* box, const QString& flagField) {
-    arm(Timer2, 1);
+    Timer2.arm(1);
     sources.Data2->write(flagField, PaneStyleRules::flagFor(box->isChecked()));
 }
 
@@ -118,7 +118,7 @@ void Quran1::ApplyPaneStyles() {
         // would change nothing, and the disarm below drops it.
         style.boldBox->setChecked(bold);
     }
-    arm(Timer2, 0);
+    Timer2.arm(0);
 }
 
 void Quran1::Reset1_Click() {
@@ -161,19 +161,19 @@ void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
 // Stores the language and shows its count word; the new captions get the skin.
 void Quran1::announceLanguage(UiLanguage language) {
     setText2(storedName(language));
-    arm(Timer11, 1);
+    Timer11.arm(1);
     Skin1.SkinWindow(this);
 }
 
 void Quran1::Timer3_Timer() {
-    arm(Timer5, 1000);
+    Timer5.arm(1000);
     // Only a name stored exactly as written applies; anything else keeps the creation captions.
     if (const std::optional<UiLanguage> language = languageStoredAs(Text2())) {
         showLanguage(*language, CaptionVariant::StartUp);
         setText2(storedName(*language));
     }
     Skin1.SkinWindow(this);
-    arm(Timer3, 0);
+    Timer3.arm(0);
     emptyPanes();
     Te = Text->text();
     SearchAndShow();
@@ -190,5 +190,5 @@ void Quran1::Timer5_Timer() {
         option.setTextDirection(direction);
         pane->document()->setDefaultTextOption(option);
     }
-    arm(Timer5, 0);
+    Timer5.arm(0);
 }

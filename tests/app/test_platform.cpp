@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "FontSubstitutions.h"
+#include "PunctualTimer.h"
 #include "SoundPlayer.h"
 
 using namespace Qt::StringLiterals;
@@ -84,6 +85,31 @@ class TestPlatform : public QObject {
         player.play(dir.filePath(u"missing.wav"_s));
         player.play(text.fileName());
         QCoreApplication::processEvents();
+    }
+
+    // The loop goes to sleep 0.9 ms into a 1 ms wait. Left to its own rounding it would sleep
+    // a whole millisecond; the earliest of several tries shows whether it was woken on time.
+    void aTimerFiresWhenDueThoughTheLoopWasBusy() {
+        PunctualTimer timer;
+        QElapsedTimer clock;
+        qint64 firedNs = 0;
+        connect(&timer, &QTimer::timeout, this, [&] {
+            firedNs = clock.nsecsElapsed();
+            timer.arm(0);
+        });
+        qint64 earliestNs = std::numeric_limits<qint64>::max();
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            firedNs = 0;
+            clock.start();
+            timer.arm(1);
+            while (clock.nsecsElapsed() < 900'000) {
+            }
+            while (firedNs == 0)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            earliestNs = std::min(earliestNs, firedNs);
+        }
+        QVERIFY2(earliestNs >= 1'000'000, qPrintable(QString::number(earliestNs)));
+        QVERIFY2(earliestNs < 1'600'000, qPrintable(QString::number(earliestNs)));
     }
 };
 
