@@ -1,7 +1,6 @@
 // Typing real words letter by letter into the real search box, and choosing each surah:
 // time from the keystroke (or choice) until the panes and the grid have painted the result,
 // against a repaint of the whole window as the baseline.
-#include <valgrind/callgrind.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -82,7 +81,7 @@ int main(int argc, char* argv[]) {
                                QStringLiteral("و"),      QStringLiteral("ربنا"),
                                QStringLiteral("الله"),   QStringLiteral("فاستقم")};
     std::vector<double> keystrokes;
-    for (int round = 0; round < (qEnvironmentVariableIsSet("ONLY_SURAH") ? 0 : 5); ++round) {
+    for (int round = 0; round < 5; ++round) {
         for (const QString& word : words) {
             w.Text->clear();
             guard.start();
@@ -107,8 +106,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&w.Timer6, &QTimer::timeout, &app, [&] {
         paintsWhenFilled = watch.paints;
         filledAtNs = sinceChoice.nsecsElapsed();
-        if (qEnvironmentVariableIsSet("PHASE"))
-            CALLGRIND_TOGGLE_COLLECT;
     });
     const auto shown = [&] { return paintsWhenFilled >= 0 && watch.paints > paintsWhenFilled; };
     w.Command2->click();
@@ -122,8 +119,6 @@ int main(int argc, char* argv[]) {
             sinceChoice.start();
             w.Combo1->setCurrentIndex(surah);
             runUntil(guard, shown);
-            if (qEnvironmentVariableIsSet("PHASE"))
-                CALLGRIND_TOGGLE_COLLECT;
             const qint64 shownAtNs = sinceChoice.nsecsElapsed();
             surahs.push_back(double(shownAtNs) / 1e6);
             untilFilled.push_back(double(filledAtNs) / 1e6);
@@ -140,8 +135,6 @@ int main(int argc, char* argv[]) {
         repaints.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
 
-    if (keystrokes.empty())
-        keystrokes.push_back(0);
     const Summary typed = summarize(keystrokes);
     const Summary chosen = summarize(surahs);
     const double baseline = summarize(repaints).median;
