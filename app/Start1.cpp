@@ -28,8 +28,6 @@ Start1::Start1(const QString& programFolder, const QString& instanceLockFile)
     setFixedSize(kClientSize);
     setWindowTitle(u"Zephyrane"_s);
     move(screen()->availableGeometry().center() - rect().center());
-    for (QTimer* timer : {&Timer, &Timer3, &Timer2, &Timer1})
-        timer->setTimerType(Qt::PreciseTimer);
     connect(&Timer, &QTimer::timeout, this, &Start1::Timer_Timer);
     connect(&Timer3, &QTimer::timeout, this, &Start1::Timer3_Timer);
     connect(&Timer2, &QTimer::timeout, this, &Start1::Timer2_Timer);
@@ -39,38 +37,38 @@ Start1::Start1(const QString& programFolder, const QString& instanceLockFile)
         refuseSecondInstance();
     Skin1.SkinWindow(this);
     setWindowOpacity(0.0);
-    Timer.start(kFadeTickMs);
+    Timer.arm(kFadeTickMs);
     WindowsMediaPlayer1.play(u"Wave.Wav"_s);
 }
 
 void Start1::Timer_Timer() {
     setFadeLevel(fadeLevel() + kFadeStep);
     if (fadeLevel() == kOpaque) {
-        Timer3.start(kLoadDelayMs);
-        Timer.stop();
+        Timer3.arm(kLoadDelayMs);
+        Timer.arm(0);
     }
 }
 
 void Start1::Timer3_Timer() {
     if (const auto error = loadVerseLists(corpusPath(programFolder_), verseLists_)) {
         // The report may wait for the user; the load must not run again meanwhile.
-        Timer3.stop();
+        Timer3.arm(0);
         reportStartupFailure(error->message());
     }
-    Timer2.start(kFadeTickMs);
-    Timer3.stop();
+    Timer2.arm(kFadeTickMs);
+    Timer3.arm(0);
 }
 
 void Start1::Timer2_Timer() {
     setFadeLevel(fadeLevel() - kFadeStep);
     if (fadeLevel() == 0) {
-        Timer2.stop();
-        Timer1.start(kHandOverDelayMs);
+        Timer2.arm(0);
+        Timer1.arm(kHandOverDelayMs);
     }
 }
 
 void Start1::Timer1_Timer() {
-    Timer1.stop();
+    Timer1.arm(0);
     hide();
     showMainWindow(verseLists_);
 }

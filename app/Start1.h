@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
+#include "PunctualTimer.h"
 #include "SingleInstanceLock.h"
 #include "Skin.h"
 #include "SoundPlayer.h"
@@ -29,10 +29,10 @@ class Start1 : public QWidget {
     void Timer1_Timer();  // the hand-over
 
     QString Tex = QStringLiteral("0");  // the fade level (alpha 0..255) as decimal text
-    QTimer Timer;
-    QTimer Timer3;
-    QTimer Timer2;
-    QTimer Timer1;
+    PunctualTimer Timer;
+    PunctualTimer Timer3;
+    PunctualTimer Timer2;
+    PunctualTimer Timer1;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -47,8 +47,6 @@ BY1::BY1(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) 
     Picture1->setFocus();
     setFixedWidth(picture.width());
 
-    for (QTimer* timer : {&Timer1, &Timer2})
-        timer->setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &BY1::Timer1_Timer);
     connect(&Timer2, &QTimer::timeout, this, &BY1::Timer2_Timer);
 
@@ -58,7 +56,7 @@ BY1::BY1(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) 
     top_ = numberIn(Text1);
     left_ = pixelsToTwips(ownerAt.x()) + kLeftOffset;
     place();
-    Timer1.start(kTickMs);
+    Timer1.arm(kTickMs);
 }
 
 void BY1::Timer1_Timer() {
@@ -67,8 +65,8 @@ void BY1::Timer1_Timer() {
     setTop(mainTop - value - kStep);
     setHeight(value);
     if (value >= kRisenValue) {
-        Timer1.stop();
-        Timer2.start(kTickMs);
+        Timer1.arm(0);
+        Timer2.arm(kTickMs);
     }
     Tt1 = QString::number(value + kStep);
     setHeight(value + kStep);
@@ -78,7 +76,7 @@ void BY1::Timer2_Timer() {
     const int value = numberIn(Tt1);
     setTop(numberIn(Text1) - value);
     if (value <= kRestingValue)
-        Timer2.stop();
+        Timer2.arm(0);
     Tt1 = QString::number(value - kStep);
 }
 
@@ -111,7 +109,7 @@ void BY1::mousePressEvent(QMouseEvent*) {
 }
 
 void BY1::closeEvent(QCloseEvent* event) {
-    Timer1.stop();
-    Timer2.stop();
+    Timer1.arm(0);
+    Timer2.arm(0);
     QDialog::closeEvent(event);
 }

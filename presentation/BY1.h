@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
+
+#include "PunctualTimer.h"
 
 class QLabel;
 
@@ -26,7 +27,7 @@ class BY1 : public QDialog {
     QLabel* Picture1 = nullptr;
     QString Text1;                        // the opening window's top, in twips
     QString Tt1 = QStringLiteral("100");  // height while rising, offset while sliding
-    QTimer Timer1, Timer2;
+    PunctualTimer Timer1, Timer2;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
