@@ -35,9 +35,9 @@ void PunctualTimer::setKernelTimer(int ms) {
         return;
     // Armed after the timer itself, it falls due a little later, so the loop it wakes finds the
     // timer due. It repeats as the timer does.
-    const timespec period{ms / 1000, (ms % 1000) * 1000000L};
-    const itimerspec spec{ms > 0 ? period : timespec{}, ms > 0 ? period : timespec{}};
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    const timespec period = ms > 0 ? timespec{ms / 1000, (ms % 1000) * 1000000L} : timespec{};
+    const itimerspec schedule{period, period};  // a zero first expiry disarms it
+    timerfd_settime(fd_, 0, &schedule, nullptr);
 }
 
 void PunctualTimer::woken() {
