@@ -14,7 +14,7 @@ Copy1::Copy1(const QString& verseFont, QWidget* parent) : QDialog(parent) {
 
     // A plain text document lays out only what is in view, so megabytes show at once and
     // document-wide size and alignment changes stay cheap.
-    Text1 = new QPlainTextEdit(u"Text1"_s, this);
+    Text1 = new ExactCopyEdit(u"Text1"_s, this);
     Text1->setObjectName(u"Text1"_s);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(u"Traditional Arabic-Q"_s);

@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include "ExactCopyEdit.h"
 #include "Skin.h"
 
 // The copy window: shows the text a surah copy built, in a size and alignment of the user's
@@ -20,9 +20,9 @@ class Copy1 : public QDialog {
     void Combo1_Click();
     void HScroll1_Change();
 
-    QPlainTextEdit* Text1 = nullptr;  // the text
-    QComboBox* Combo1 = nullptr;      // point size
-    QScrollBar* HScroll1 = nullptr;   // alignment: left, centred, right
+    ExactCopyEdit* Text1 = nullptr;  // the text
+    QComboBox* Combo1 = nullptr;     // point size
+    QScrollBar* HScroll1 = nullptr;  // alignment: left, centred, right
 
   signals:
     // The user closed the window; it is about to be unloaded.

@@ -10,7 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kLineBreak = u"\r\n"_s;
-}
+constexpr int kFatiha = 1;
+constexpr int kTawba = 9;
+}  // namespace
 
 QString SurahCopyText::Gap() const {
     return FirstStep ? QString() : kLineBreak;
@@ -55,21 +57,21 @@ void SurahCopyText::appendVerse(qsizetype i, const SurahCopyChoices& choices) {
         CopyText += lists_.List6[i];
         CopyText += u" )"_s;
         CopyText += kLineBreak;
-        CopyText += lists_.List1[0];
-        CopyText += kLineBreak;
-        // A copy from the corpus's first verse lets the header's line stand for that verse.
-        if (FirstStep && choices.fromVerse == u"1"_s &&
-            choices.fromSurah == SurahCatalogue::instance().rows().front().itemText)
-            return;
+        // The basmala line opens every surah but At-Tawba, which has none; Al-Fatiha's first
+        // verse is the basmala, so its own line stands for it.
+        const Surah* surah = SurahCatalogue::instance().findByOrdinal(i + 1);
+        const int surahNumber = surah ? surah->number : 0;
+        if (surahNumber != kFatiha && surahNumber != kTawba) {
+            CopyText += lists_.List1[0];
+            CopyText += kLineBreak;
+        }
     }
     if (choices.lineOption && !FirstStep && DecimalText::leadingDigits(number) != 1)
         CopyText += Gap();
-    if (choices.fromIndex + StepsDone != 1) {
-        CopyText += lists_.List1[i];
-        CopyText += u" ["_s;
-        CopyText += number;
-        CopyText += u"] "_s;
-    }
+    CopyText += lists_.List1[i];
+    CopyText += u" ["_s;
+    CopyText += number;
+    CopyText += u"] "_s;
     const std::pair<bool, const QStringList*> explanations[] = {{choices.arabic, &lists_.List3},
                                                                 {choices.kurdish, &lists_.List4},
                                                                 {choices.english, &lists_.List2}};

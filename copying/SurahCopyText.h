@@ -6,11 +6,9 @@
 
 struct VerseLists;
 
-// What the surah copy window offers a copy step. The window's selectors and boxes stay usable
-// during a copy, so every step reads them afresh.
+// What the surah copy window offers a copy step; every step reads them afresh.
 struct SurahCopyChoices {
     qint64 fromIndex = 0;     // ordinal of the range's first verse
-    QString fromSurah;        // text of the from-surah selector
     QString fromVerse;        // text of the from-verse selector
     bool lineOption = false;  // every verse on a line of its own
     bool arabic = false;

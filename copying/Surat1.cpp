@@ -239,13 +239,16 @@ void Surat1::UpdateSelectAll() {
 }
 
 SurahCopyChoices Surat1::choices() const {
-    return {valueOf(Text1),      Combo1->currentText(), Combo2->currentText(), Check5->isChecked(),
+    return {valueOf(Text1),      Combo2->currentText(), Check5->isChecked(),
             Check4->isChecked(), Check3->isChecked(),   Check2->isChecked()};
 }
 
-void Surat1::enableStepping(bool enabled) {
-    for (QPushButton* button : {Command4, Command3, Command2})
-        button->setEnabled(enabled);
+void Surat1::enableChoices(bool enabled) {
+    // A range or an option changed halfway would drop or repeat verses of the copy under way.
+    for (QWidget* choice :
+         std::initializer_list<QWidget*>{Command4, Command3, Command2, Combo1, Combo2, Combo3,
+                                         Combo4, Check1, Check2, Check3, Check4, Check5})
+        choice->setEnabled(enabled);
 }
 
 void Surat1::Command4_Click() {
@@ -253,19 +256,19 @@ void Surat1::Command4_Click() {
     if (!copy_.start(choices(), valueOf(Text2)))
         return;
     Timer2.arm(1);
-    enableStepping(false);
+    enableChoices(false);
 }
 
 void Surat1::Command5_Click() {
     Timer2.arm(0);
-    enableStepping(true);
+    enableChoices(true);
 }
 
 void Surat1::Timer2_Timer() {
     const SurahCopyText::Step step = copy_.step(choices());
     if (step.finished) {
         Timer2.arm(0);
-        enableStepping(true);
+        enableChoices(true);
         Te1->setText(u"100"_s);
         // The text lives only in the copy window from now on.
         showCopy(copy_.takeText());
@@ -309,8 +312,9 @@ void Surat1::closeEvent(QCloseEvent* event) {
     // this window is hidden.
     Timer1.arm(0);
     Timer2.arm(0);
-    main_->Combo1->setTypedText(Combo1->currentText());
-    main_->Timer6.arm(1);
+    // Chosen as an entry, so that the main window stores its position, not "no surah".
+    main_->Combo1->setCurrentIndex(Combo1->currentIndex());
+    loadSurah(Combo1->currentText());
     event->accept();
 }
 

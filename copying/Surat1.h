@@ -83,7 +83,8 @@ class Surat1 : public QDialog {
     void loadSurah(const QString& surahText);
     SurahCopyChoices choices() const;
     void showCopy(const QString& text);
-    void enableStepping(bool enabled);
+    // Start, the step buttons, the range selectors and the option boxes.
+    void enableChoices(bool enabled);
 
     Quran1* main_;
     Skin Skin1{SkinKind::SurahCopy};

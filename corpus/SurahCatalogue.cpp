@@ -1,5 +1,7 @@
 #include "SurahCatalogue.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Row {
@@ -130,8 +132,12 @@ constexpr Row kRows[SurahCatalogue::kSurahCount] = {
 
 SurahCatalogue::SurahCatalogue() {
     rows_.reserve(kSurahCount);
+    firstOrdinals_.reserve(kSurahCount);
     int number = 1;
+    qint64 firstOrdinal = 1;
     for (const Row& row : kRows) {
+        firstOrdinals_.push_back(firstOrdinal);
+        firstOrdinal += row.verseCount;
         Surah surah;
         surah.number = number++;
         surah.arabicName = QString::fromUtf16(row.arabicName);
@@ -169,4 +175,11 @@ const Surah* SurahCatalogue::findByArabicName(QStringView name) const {
             return &surah;
     }
     return nullptr;
+}
+
+const Surah* SurahCatalogue::findByOrdinal(qint64 ordinal) const {
+    if (ordinal < 1 || ordinal > kVerseCount)
+        return nullptr;
+    const auto after = std::upper_bound(firstOrdinals_.begin(), firstOrdinals_.end(), ordinal);
+    return &rows_[size_t(after - firstOrdinals_.begin() - 1)];
 }

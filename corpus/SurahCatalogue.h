@@ -28,8 +28,11 @@ class SurahCatalogue {
     QStringList itemTexts() const;
     const Surah* findByItemText(QStringView text) const;
     const Surah* findByArabicName(QStringView name) const;
+    // The surah that holds the verse of this ordinal (1..6236); null outside the corpus.
+    const Surah* findByOrdinal(qint64 ordinal) const;
 
   private:
     SurahCatalogue();
     std::vector<Surah> rows_;
+    std::vector<qint64> firstOrdinals_;  // of each surah, in catalogue order
 };

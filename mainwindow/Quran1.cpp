@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "BY1.h"
+#include "ExactCopyEdit.h"
 #include "OpaqueWidget.h"
 #include "PaneTextLayout.h"
 #include "ProgramEnd.h"
@@ -29,7 +30,7 @@ QRect twips(int left, int top, int width, int height) {
 
 QPlainTextEdit* pane(QWidget* parent, const QString& name, const QColor& background,
                      Qt::Alignment alignment) {
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new ExactCopyEdit(parent);
     edit->setObjectName(name);
     PaneTextLayout::install(edit);
     edit->setReadOnly(true);
@@ -260,6 +261,7 @@ void Quran1::connectHandlers() {
     connect(Command14, &QPushButton::clicked, this, &Quran1::Command14_Click);
     connect(Combo1, &SurahBox::surahChanged, this, &Quran1::Combo1_Click);
     connect(DBGrid1, &RecordGrid::rowClicked, this, [this] { Timer1.arm(1); });
+    connect(DBGrid1, &RecordGrid::cellMoved, this, [this] { Timer1.arm(1); });
     connect(DBGrid2, &RecordGrid::rowClicked, this, [this] { Timer6.arm(1); });
     connect(DBGrid2, &RecordGrid::cellMoved, this, [this] { Timer6.arm(1); });
     connect(Surat, &QAction::triggered, this, &Quran1::Surat_Click);
@@ -280,10 +282,7 @@ void Quran1::connectHandlers() {
         {Command8, VerseCopy::VerseAll},     {Command9, VerseCopy::ArabicOnly},
         {Command10, VerseCopy::KurdishOnly}, {Command11, VerseCopy::EnglishOnly}};
     for (const auto& [sender, command] : copies) {
-        auto copy = [this, command = command] {
-            putOnClipboard(verseCopyText(command, {Text4->toPlainText(), Te1->toPlainText(),
-                                                   TE2->toPlainText(), TE3->toPlainText()}));
-        };
+        auto copy = [this, command = command] { putOnClipboard(verseCopyText(command, shown_)); };
         if (auto* push = qobject_cast<QPushButton*>(sender))
             connect(push, &QPushButton::clicked, this, copy);
         else

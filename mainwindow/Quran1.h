@@ -134,6 +134,8 @@ class Quran1 : public QMainWindow {
     void setMode(MainWindowMode mode);
     void fillPanes(const PaneTexts& texts);
     void emptyPanes();
+    // Text15 and Dat2 for the current search record.
+    void takeSearchResultSurah();
     PaneTexts searchResultPanes() const;
     void fillPanesFromSearchResult();
     bool Text_KeyDown(int key);
@@ -146,5 +148,8 @@ class Quran1 : public QMainWindow {
 
     Skin Skin1{SkinKind::Green};
     MainWindowMode mode_ = MainWindowMode::Search;
+    // The texts last written into the panes, which the copies take exactly as written: a
+    // pane's read-back turns a no-break space into a blank.
+    PaneTexts shown_;
     QPointer<Surat1> surat1_;
 };

@@ -40,14 +40,20 @@ void Quran1::Combo1_Click() {
 }
 
 void Quran1::Timer6_Timer() {
+    Timer6.arm(0);
+    // In search mode the panes show the search match; the surah's verse waits for reading.
+    if (mode_ != MainWindowMode::Reading)
+        return;
     const QString ordinal = Text11();
     if (ordinal.isEmpty()) {
         emptyPanes();
-    } else {
-        fillPanes(PaneTexts::forVerse(*sources.verseLists, DecimalText::leadingDigits(ordinal),
-                                      Text7(), dat1, Text14()));
+        return;
     }
-    Timer6.arm(0);
+    // Typed surah-box text lists verses of several surahs: each names its own.
+    const qint64 k = DecimalText::leadingDigits(ordinal);
+    const Surah* surah = SurahCatalogue::instance().findByOrdinal(k);
+    fillPanes(PaneTexts::forVerse(*sources.verseLists, k, Text7(),
+                                  surah ? surah->transliteration : dat1, Text14()));
 }
 
 void Quran1::selectSurahPosition(qint64 position) {

@@ -1,6 +1,7 @@
 // The search box, the search button and the display of search results.
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "DecimalText.h"
 #include "PaneTextLayout.h"
@@ -33,16 +34,39 @@ QString Quran1::No0() const {
 void Quran1::fillPanes(const PaneTexts& texts) {
     // Laying out a long Arabic explanation costs more than the search: a pane whose text
     // stays the same is left alone.
-    const std::pair<QPlainTextEdit*, const QString*> panes[] = {
-        {Text4, &texts.Text4}, {Te1, &texts.Te1}, {TE2, &texts.TE2}, {TE3, &texts.TE3}};
-    for (const auto& [pane, text] : panes) {
-        if (pane->toPlainText() != *text)
+    const std::tuple<QPlainTextEdit*, const QString*, QString*> panes[] = {
+        {Text4, &texts.Text4, &shown_.Text4},
+        {Te1, &texts.Te1, &shown_.Te1},
+        {TE2, &texts.TE2, &shown_.TE2},
+        {TE3, &texts.TE3, &shown_.TE3}};
+    for (const auto& [pane, text, shown] : panes) {
+        if (*shown != *text) {
             PaneTextLayout::replaceText(pane, *text);
+            *shown = *text;
+        }
     }
 }
 
 void Quran1::emptyPanes() {
     fillPanes({});
+}
+
+void Quran1::takeSearchResultSurah() {
+    // The verse shown is the one of the ordinal, so its surah is too; the reference names
+    // it only for a record whose ordinal lies outside the corpus.
+    const SurahCatalogue& catalogue = SurahCatalogue::instance();
+    const Surah* surah = catalogue.findByOrdinal(DecimalText::leadingDigits(Text1()));
+    if (surah) {
+        Text15 = surah->arabicName;
+    } else {
+        if (std::optional<QString> name = parseSurahName(Text5()))
+            Text15 = *name;
+        if (Text15.startsWith(u' '))
+            Text15.remove(0, 1);
+        surah = catalogue.findByArabicName(Text15);
+    }
+    if (surah)
+        Dat2 = surah->transliteration;
 }
 
 PaneTexts Quran1::searchResultPanes() const {
@@ -56,19 +80,20 @@ void Quran1::fillPanesFromSearchResult() {
 }
 
 void Quran1::Text_Change() {
-    if (Text->text().startsWith(u' ')) {
-        // Runs this procedure again, nested, for the text without its first blank.
-        Text->setText(Text->text().mid(1));
-    }
-    Te = Text->text().isEmpty() ? kNoWord : Text->text();
-    if (Text->text().startsWith(u' ')) {
-        emptyPanes();
+    const QString text = Text->text();
+    if (text.startsWith(u' ')) {
+        // All leading blanks go in one change, which runs this procedure again for the rest:
+        // that run is the whole search. One run per blank would nest as deep as the paste.
+        const qsizetype blanks =
+            std::find_if(text.begin(), text.end(), [](QChar c) { return c != u' '; }) -
+            text.begin();
+        Text->setText(text.mid(blanks));
         return;
     }
+    Te = text.isEmpty() ? kNoWord : text;
     sources.Data1->setRecordSource(searchQueryText(Te));
     sources.Data1->refresh();  // a word the query cannot take leaves the last result
-    if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
-        Dat2 = surah->transliteration;
+    takeSearchResultSurah();
     // The panes are emptied, then filled from the first match: only the outcome is shown.
     fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
     Timer11.arm(2000);
@@ -136,6 +161,7 @@ void Quran1::SearchAndShow() {
         if (!sources.Data1->refresh())
             sources.Data1->clearRecordSet();
     }
+    takeSearchResultSurah();
     fillPanesFromSearchResult();
 }
 
@@ -146,21 +172,14 @@ void Quran1::Command1_Click() {
 }
 
 void Quran1::Timer1_Timer() {
-    if (std::optional<QString> name = parseSurahName(Text5()))
-        Text15 = *name;
-    if (Text15.startsWith(u' '))
-        Text15.remove(0, 1);
-    if (const Surah* surah = SurahCatalogue::instance().findByArabicName(Text15))
-        Dat2 = surah->transliteration;
+    takeSearchResultSurah();
     fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
     Text3->setText(QString::number(sources.Data1->absolutePosition() + 1));
     Timer1.arm(0);
 }
 
 void Quran1::Timer11_Timer() {
-    RecordSource& results = *sources.Data1;
-    results.moveLast();
-    Text3->setText(QString::number(results.absolutePosition() + 1) + u' ' + Text6);
-    results.moveFirst();
+    // Counted without moving: the match in the panes and in the grid stays current.
+    Text3->setText(QString::number(sources.Data1->recordCount()) + u' ' + Text6);
     Timer11.arm(0);
 }

@@ -60,8 +60,12 @@ void Quran1::bindToSettingsRow() {
     // The stored word runs the search once, as any change of the box does.
     connect(Text, &QLineEdit::textChanged, this, &Quran1::Text_Change);
     Text->setText(row.value(u"Kalima"_s));
-    connect(Text, &QLineEdit::textChanged, this,
-            [&row](const QString& text) { row.write(u"Kalima"_s, text); });
+    // A change whose procedure changed the box again (leading blanks) is stale by now: the
+    // nested change stored the text the box holds.
+    connect(Text, &QLineEdit::textChanged, this, [this, &row](const QString& text) {
+        if (text == Text->text())
+            row.write(u"Kalima"_s, text);
+    });
     Text->installEventFilter(this);
 
     // Connected first, so that the stored sizes taking their lists reach the panes.

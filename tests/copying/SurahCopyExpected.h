@@ -20,9 +20,13 @@ inline QString at(const QStringList VerseLists::*list, qint64 ordinal) {
     return VerseLists::entry(MainWindowFixture::lists().*list, ordinal);
 }
 
+// The basmala line follows every header but Al-Fatiha's, whose first verse it is, and
+// At-Tawba's, which has none.
 inline QString header(int surah) {
+    const QString basmala =
+        surah == 1 || surah == 9 ? QString() : at(&VerseLists::List1, 1) + kCrLf;
     return QStringLiteral("( سورة ") + at(&VerseLists::List6, ordinal(surah, 1)) +
-           QStringLiteral(" )") + kCrLf + at(&VerseLists::List1, 1) + kCrLf;
+           QStringLiteral(" )") + kCrLf + basmala;
 }
 
 inline QString verse(qint64 ordinal) {

@@ -1,6 +1,7 @@
 // The copy window on its own: its state after the load, the size list, the alignment bar,
-// and that neither size nor alignment touches the text.
+// and that neither size nor alignment touches the text or its copy.
 #include <QApplication>
+#include <QClipboard>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -82,6 +83,10 @@ class TestCopy1 : public QObject {
             QVERIFY(copy.Text1->font().bold());
         }
         QCOMPARE(copy.Text1->document()->toRawText(), asShown(kText));
+        // The field's own copy carries every character as written, the no-break space too.
+        copy.Text1->selectAll();
+        copy.Text1->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), kText);
     }
 
     // Escape closes the window like its close button: it announces that and unloads.

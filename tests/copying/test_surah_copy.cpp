@@ -107,7 +107,7 @@ class TestSurahCopy : public QObject {
         QTest::newRow("one verse")
             << QList<int>{2, 1, 2, 1} << u"A"_s << header(2) + verse(8) + arabic(8) + kCrLf;
         QString fatiha = header(1);
-        for (qint64 o = 2; o <= 7; ++o)
+        for (qint64 o = 1; o <= 7; ++o)
             fatiha += verse(o) + arabic(o);
         QTest::newRow("whole first surah") << QList<int>{1, 1, 1, 7} << u"A"_s << fatiha + kCrLf;
         QTest::newRow("across two surahs")
@@ -218,9 +218,12 @@ class TestSurahCopy : public QObject {
         c.choose(2, 1, 2, 5);
         s.Command4->click();
         QCOMPARE(s.Te1->text(), u"0"_s);
-        for (const QPushButton* button : {s.Command4, s.Command3, s.Command2})
-            QVERIFY(!button->isEnabled());
-        QVERIFY(s.Command5->isEnabled() && s.Command1->isEnabled() && s.Combo1->isEnabled());
+        // Nothing that would change the range or the options mid-copy takes input.
+        for (const QWidget* choice : std::initializer_list<const QWidget*>{
+                 s.Command4, s.Command3, s.Command2, s.Combo1, s.Combo2, s.Combo3, s.Combo4,
+                 s.Check1, s.Check2, s.Check3, s.Check4, s.Check5})
+            QVERIFY(!choice->isEnabled());
+        QVERIFY(s.Command5->isEnabled() && s.Command1->isEnabled());
         QStringList progress;
         for (int step = 0; step < 5; ++step) {
             s.Timer2_Timer();
@@ -241,8 +244,9 @@ class TestSurahCopy : public QObject {
         s.Timer2_Timer();
         s.Command5->click();
         QVERIFY(!s.Timer2.isActive());
-        for (const QPushButton* button : {s.Command4, s.Command3, s.Command2})
-            QVERIFY(button->isEnabled());
+        for (const QWidget* choice : std::initializer_list<const QWidget*>{
+                 s.Command4, s.Command3, s.Command2, s.Combo1, s.Combo4, s.Check5})
+            QVERIFY(choice->isEnabled());
         QCOMPARE(s.Te1->text(), u"25"_s);
         QCOMPARE(c.copied(), asShown(header(2) + verse(8) + verse(9) + verse(10) + verse(11) +
                                      verse(12) + kCrLf));
@@ -347,6 +351,11 @@ class TestSurahCopy : public QObject {
         QVERIFY(QTest::qWaitFor([&] { return !w.findChild<Surat1*>(); }));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(w.Combo1->currentText(), itemText(2));
+        // Chosen as an entry: its position is stored, and reading comes back to it.
+        QCOMPARE(w.Combo1->currentIndex(), 1);
+        QCOMPARE(w.Label3->text(), u"1"_s);
+        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"1"_s);
+        QCOMPARE(c.fx.storedValue(u"Sura"_s), u"1"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(2)));
         QVERIFY(c.verseShown());
         QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + at(&VerseLists::List1, 8)));

@@ -12,12 +12,9 @@ Q_DECLARE_METATYPE(SurahCopyChoices)
 
 namespace {
 
-const QString kFatiha = u"الفاتحة     Al-Fatiha"_s;
-
-SurahCopyChoices from(qint64 fromIndex, const QString& surah, const QString& verse) {
+SurahCopyChoices from(qint64 fromIndex, const QString& verse) {
     SurahCopyChoices choices;
     choices.fromIndex = fromIndex;
-    choices.fromSurah = surah;
     choices.fromVerse = verse;
     return choices;
 }
@@ -45,29 +42,34 @@ class TestSurahCopyText : public QObject {
         QTest::addColumn<qint64>("toIndex");
         QTest::addColumn<QString>("text");
 
-        SurahCopyChoices lines = from(ordinal(1, 7), kFatiha, u"7"_s);
+        SurahCopyChoices lines = from(ordinal(1, 7), u"7"_s);
         lines.lineOption = true;
         QTest::newRow("line option across two surahs")
             << lines << ordinal(2, 2)
             << verse(7) + kCrLf + kCrLf + header(2) + verse(8) + kCrLf + verse(9) + kCrLf;
 
-        SurahCopyChoices fatiha = from(1, kFatiha, u"1"_s);
+        SurahCopyChoices fatiha = from(1, u"1"_s);
         fatiha.lineOption = true;
         fatiha.english = true;
         QTest::newRow("whole first surah, line option")
             << fatiha << qint64(7)
-            << u" "_s + header(1) + kCrLf + verse(2) + english(2) + kCrLf + verse(3) + english(3) +
-                   kCrLf + verse(4) + english(4) + kCrLf + verse(5) + english(5) + kCrLf +
-                   verse(6) + english(6) + kCrLf + verse(7) + english(7) + kCrLf;
+            << u" "_s + header(1) + verse(1) + english(1) + kCrLf + verse(2) + english(2) + kCrLf +
+                   verse(3) + english(3) + kCrLf + verse(4) + english(4) + kCrLf + verse(5) +
+                   english(5) + kCrLf + verse(6) + english(6) + kCrLf + verse(7) + english(7) +
+                   kCrLf;
 
-        // Only a copy that also names the first surah and verse "1" skips verse 1's
-        // explanations; its verse line is never written.
-        SurahCopyChoices unnamed = from(1, QString(), u"1"_s);
-        unnamed.arabic = true;
-        QTest::newRow("first verse, from-surah not named")
-            << unnamed << qint64(1) << header(1) + arabic(1) + kCrLf;
+        // The first verse of the corpus keeps its number and explanations.
+        SurahCopyChoices first = from(1, u"1"_s);
+        first.arabic = true;
+        QTest::newRow("first verse of the corpus")
+            << first << qint64(1) << header(1) + verse(1) + arabic(1) + kCrLf;
 
-        SurahCopyChoices last = from(ordinal(114, 6), u"الناس     An-Nas"_s, u"6"_s);
+        QTest::newRow("into At-Tawba, which has no basmala")
+            << from(ordinal(8, 75), u"75"_s) << ordinal(9, 2)
+            << verse(ordinal(8, 75)) + kCrLf + kCrLf + header(9) + verse(ordinal(9, 1)) +
+                   verse(ordinal(9, 2)) + kCrLf;
+
+        SurahCopyChoices last = from(ordinal(114, 6), u"6"_s);
         last.kurdish = true;
         QTest::newRow("last verse of the corpus")
             << last << qint64(6236) << verse(6236) + kurdish(6236) + kCrLf;
@@ -83,7 +85,7 @@ class TestSurahCopyText : public QObject {
     // steps that run past the corpus add nothing.
     void fromIndexMovedDuringACopy() {
         SurahCopyText copy(MainWindowFixture::lists());
-        SurahCopyChoices choices = from(6233, u"الناس     An-Nas"_s, u"3"_s);
+        SurahCopyChoices choices = from(6233, u"3"_s);
         QVERIFY(copy.start(choices, 6236));
         QVERIFY(!copy.step(choices).finished);
         choices.fromIndex = 6234;
@@ -95,7 +97,7 @@ class TestSurahCopyText : public QObject {
 
     void startAndProgress() {
         SurahCopyText copy(MainWindowFixture::lists());
-        const SurahCopyChoices choices = from(100, QString(), u"5"_s);
+        const SurahCopyChoices choices = from(100, u"5"_s);
         QVERIFY(!copy.start(choices, 99));
         QVERIFY(copy.start(choices, 100));
         const SurahCopyText::Step single = copy.step(choices);

@@ -71,11 +71,17 @@ class TestSurahCatalogue : public QObject {
 
     void everyRowFindsItself() {
         const auto& cat = SurahCatalogue::instance();
+        qint64 first = 1;
         for (const Surah& s : cat.rows()) {
             QCOMPARE(cat.findByArabicName(s.arabicName), &s);
             QCOMPARE(cat.findByItemText(s.itemText), &s);
+            QCOMPARE(cat.findByOrdinal(first), &s);
+            first += s.verseCount;
+            QCOMPARE(cat.findByOrdinal(first - 1), &s);
         }
         QCOMPARE(cat.itemTexts().size(), 114);
+        QCOMPARE(cat.findByOrdinal(0), nullptr);
+        QCOMPARE(cat.findByOrdinal(first), nullptr);
     }
 };
 

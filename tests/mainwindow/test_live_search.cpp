@@ -70,6 +70,15 @@ class TestLiveSearch : public QObject {
         QCOMPARE(w.Te, u"بسم"_s);
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"بسم"_s));
         QVERIFY(!w.Text4->toPlainText().isEmpty());
+        QCOMPARE(fx.storedValue(u"Kalima"_s), u"بسم"_s);
+
+        // A paste of ten thousand blanks and a word: the word alone, searched and stored.
+        QGuiApplication::clipboard()->setText(QString(10000, u' ') + u"الرحمن"_s);
+        w.Text->selectAll();
+        w.Text->paste();
+        QCOMPARE(w.Text->text(), u"الرحمن"_s);
+        QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الرحمن"_s));
+        QCOMPARE(fx.storedValue(u"Kalima"_s), u"الرحمن"_s);
 
         w.Text->clear();
         QCOMPARE(w.Te, u"No"_s);
@@ -174,8 +183,18 @@ class TestLiveSearch : public QObject {
         QVERIFY(third.contains(w.sources.Data1->field(u"Num3"_s)));
         QVERIFY(fx.settle());
         QCOMPARE(w.Text3->text(), QString::number(matches) + u' ' + w.Text6);
-        QCOMPARE(w.sources.Data1->absolutePosition(), 0);
+        // The count leaves the clicked match current, in the grid and in the panes alike.
+        QCOMPARE(w.sources.Data1->absolutePosition(), 2);
+        QCOMPARE(w.DBGrid1->currentIndex().row(), 2);
         QCOMPARE(w.Text4->toPlainText(), third);
+
+        // The arrow keys in the grid move the verse shown with the highlight.
+        QTest::keyClick(w.DBGrid1, Qt::Key_Down);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.sources.Data1->absolutePosition(), 3);
+        QCOMPARE(w.Text3->text(), u"4"_s);
+        QCOMPARE(w.Text4->toPlainText(),
+                 u"( "_s + verseOf(w.Text1().toLongLong()) + u" ) "_s + w.Text5() + u"] \u0640"_s);
     }
 
     void searchButtonRequeriesOnlyForArabic() {
@@ -196,6 +215,78 @@ class TestLiveSearch : public QObject {
         w.Command2->click();
         w.Command1->click();
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الحمد"_s));
+    }
+
+    // The English pane names the surah of the verse shown, whatever was shown before it.
+    void everyPathNamesTheVersesOwnSurah() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        MainWindowFixture::type(w.Text, u"يتساءلون"_s);
+        QTest::keyClick(w.Text, Qt::Key_Down);
+        QVERIFY(fx.settle());
+        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Qasas (66)"_s));
+        w.Text->clear();
+        MainWindowFixture::type(w.Text, u"واعدنا"_s);
+        QCOMPARE(w.TE3->toPlainText(), u"["_s +
+                                           VerseLists::entry(MainWindowFixture::lists().List2, 58) +
+                                           u"]  Al-Baqarah (51)"_s);
+
+        // Typed surah-box text lists the verses of every surah it begins.
+        w.Command2->click();
+        w.Combo1->setCurrentIndex(1);
+        QVERIFY(fx.settle());
+        w.Combo1->setTypedText(u"ال"_s);
+        QVERIFY(fx.settle());
+        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + verseOf(1) + u" ) "_s));
+        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Fatiha (1)"_s));
+    }
+
+    // After start the panes show the stored word's first match, or nothing when it has none.
+    void startUpShowsTheStoredWordsMatch_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<qint64>("ordinal");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("a match") << u"واعدنا"_s << qint64(58) << u"البقرة 51"_s;
+        QTest::newRow("no match") << u"ضضض"_s << qint64(0) << QString();
+    }
+    void startUpShowsTheStoredWordsMatch() {
+        QFETCH(QString, word);
+        QFETCH(qint64, ordinal);
+        QFETCH(QString, reference);
+        MainWindowFixture fx(Stored{{u"Kalima"_s, word}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());  // the surah refresh at half a second included
+        if (ordinal == 0) {
+            for (QPlainTextEdit* pane : {w.Text4, w.Te1, w.TE2, w.TE3})
+                QCOMPARE(pane->toPlainText(), QString());
+            return;
+        }
+        QCOMPARE(w.Text4->toPlainText(),
+                 u"( "_s + verseOf(ordinal) + u" ) "_s + reference + u"] \u0640"_s);
+        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Baqarah (51)"_s));
+    }
+
+    // The copies and a pane's own copy carry the no-break spaces of the Kurdish explanation.
+    void copiesCarryEveryCharacter() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        w.Command2->click();
+        w.Combo1->setCurrentIndex(5);  // Al-Anam, whose 50th verse is ordinal 839
+        QVERIFY(fx.settle());
+        w.DBGrid2->setCurrentIndex(w.DBGrid2->model()->index(49, 0));
+        QVERIFY(fx.settle());
+        const QString kurdish = VerseLists::entry(MainWindowFixture::lists().List4, 839);
+        QVERIFY(kurdish.contains(QChar::Nbsp));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        w.Command10->click();
+        QCOMPARE(clipboard->text(), u" ("_s + kurdish + u") "_s);
+        w.Command6->click();
+        QVERIFY(clipboard->text().endsWith(u" ("_s + kurdish + u") "_s));
+        w.TE2->selectAll();
+        w.TE2->copy();
+        QCOMPARE(clipboard->text(), kurdish);
     }
 
     // Every surah's name in a search record gives its transliteration in the English pane.
