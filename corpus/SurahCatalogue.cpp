@@ -183,3 +183,46 @@ const Surah* SurahCatalogue::findByOrdinal(qint64 ordinal) const {
     const auto after = std::upper_bound(firstOrdinals_.begin(), firstOrdinals_.end(), ordinal);
     return &rows_[size_t(after - firstOrdinals_.begin() - 1)];
 }
+
+namespace {
+
+// Letters and digits only, without case: "Al-i-Imran" reads "aliimran".
+QString plainLatin(QStringView text) {
+    QString plain;
+    for (QChar c : text) {
+        if (c.isLetterOrNumber())
+            plain.append(c.toCaseFolded());
+    }
+    return plain;
+}
+
+}  // namespace
+
+const Surah* SurahCatalogue::findByReadersName(QStringView text) const {
+    const QStringView wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return nullptr;
+    bool isNumber = false;
+    const int number = wanted.toInt(&isNumber);
+    if (isNumber)
+        return number >= 1 && number <= kSurahCount ? &rows_[size_t(number - 1)] : nullptr;
+    if (const Surah* surah = findByArabicName(wanted))
+        return surah;
+    const QString latin = plainLatin(wanted);
+    for (const Surah& surah : rows_) {
+        if (surah.arabicName.startsWith(wanted))
+            return &surah;
+        if (latin.isEmpty())
+            continue;
+        // "Al-i-Imran" is also found as "i-Imran" and "Imran".
+        for (QStringView name = surah.transliteration;;) {
+            if (plainLatin(name).startsWith(latin))
+                return &surah;
+            const qsizetype dash = name.indexOf(u'-');
+            if (dash < 1 || dash > 3)
+                break;
+            name = name.mid(dash + 1);
+        }
+    }
+    return nullptr;
+}

@@ -30,6 +30,10 @@ class SurahCatalogue {
     const Surah* findByArabicName(QStringView name) const;
     // The surah that holds the verse of this ordinal (1..6236); null outside the corpus.
     const Surah* findByOrdinal(qint64 ordinal) const;
+    // The surah a reader names: its number, its Arabic name, or the beginning of its
+    // transliteration (without case, with or without its article: "baq", "Al-Baq"); the
+    // first in catalogue order wins. Blanks around the text are ignored.
+    const Surah* findByReadersName(QStringView text) const;
 
   private:
     SurahCatalogue();

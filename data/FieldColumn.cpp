@@ -13,7 +13,7 @@ std::u16string_view units(QStringView text) {
 }  // namespace
 
 bool FieldColumn::load(const SqliteDatabase& database, const QString& table, const QString& field,
-                       QString* why) {
+                       QString* why, Fold fold) {
     SqliteStatement all =
         database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
                              .arg(quotedIdentifier(table), quotedIdentifier(field)));
@@ -27,7 +27,7 @@ bool FieldColumn::load(const SqliteDatabase& database, const QString& table, con
     while (all.step()) {
         rowIds_.push_back(all.columnInt64(0));
         nulls_.push_back(all.columnIsNull(1));
-        text_ += all.columnText(1);
+        text_ += fold ? fold(all.columnText(1)) : all.columnText(1);
         ends_.push_back(text_.size());
     }
     if (all.failed())

@@ -12,9 +12,12 @@
 // by value so that the rows beginning with a text are found by halving.
 class FieldColumn {
   public:
+    // What a value is held as; none keeps it as stored.
+    using Fold = QString (*)(QStringView);
+
     // False (with *why) when the table or field cannot be read.
     bool load(const SqliteDatabase& database, const QString& table, const QString& field,
-              QString* why);
+              QString* why, Fold fold = nullptr);
 
     size_t size() const { return rowIds_.size(); }
     qint64 rowId(size_t row) const { return rowIds_[row]; }

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "LetterFolding.h"
 #include "LikePattern.h"
 #include "QueryText.h"
 
@@ -88,7 +89,9 @@ bool RecordSource::refresh(QString* why) {
 bool RecordSource::selectRowIds(const QString& table, const QString& field,
                                 const QString& patternText, std::vector<qint64>& rowIds,
                                 QString* why) const {
-    const std::optional<LikePattern> pattern = LikePattern::compile(patternText);
+    const bool tolerant = matching_ == Matching::Tolerant;
+    const std::optional<LikePattern> pattern =
+        LikePattern::compile(tolerant ? foldLetterForms(patternText) : patternText);
     if (!pattern)
         return fail(why, QStringLiteral("invalid pattern"));
     const FieldColumn* column = this->column(table, field, why);
@@ -121,11 +124,13 @@ bool RecordSource::selectRowIds(const QString& table, const QString& field,
 
 const FieldColumn* RecordSource::column(const QString& table, const QString& field,
                                         QString* why) const {
-    const QString key = table + u'\n' + field;
+    // The folded values are a column of their own.
+    const std::pair key{table + u'\n' + field, matching_};
     if (auto cached = columns_.find(key); cached != columns_.end())
         return &cached->second;
     FieldColumn column;
-    if (!column.load(*database_, table, field, why))
+    const FieldColumn::Fold fold = matching_ == Matching::Tolerant ? foldLetterForms : nullptr;
+    if (!column.load(*database_, table, field, why, fold))
         return nullptr;
     return &columns_.emplace(key, std::move(column)).first->second;
 }

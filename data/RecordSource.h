@@ -25,6 +25,12 @@ class RecordSource : public QObject {
     const QString& recordSource() const { return recordSource_; }
     void setRecordSource(const QString& text) { recordSource_ = text; }
 
+    // How a refresh compares a pattern with a field. Tolerant matching compares both with
+    // their letter forms folded; the record source text and the rows stay as they are.
+    enum class Matching { Exact, Tolerant };
+    void setMatching(Matching matching) { matching_ = matching; }
+    Matching matching() const { return matching_; }
+
     // Rebuilds the record set from the record source text; the first row becomes current.
     // False (with *why) when the text is not an accepted shape, names no table or field,
     // holds an invalid pattern, or the database fails.
@@ -74,6 +80,7 @@ class RecordSource : public QObject {
 
     std::shared_ptr<SqliteDatabase> database_;
     QString recordSource_;
+    Matching matching_ = Matching::Exact;
     const TableShape* shape_ = nullptr;  // of the record set
     std::vector<qint64> rowIds_;
     int position_ = -1;
@@ -82,5 +89,5 @@ class RecordSource : public QObject {
 
     std::map<QString, TableShape> tables_;  // by the name as a record source writes it
     mutable std::unordered_map<qint64, QStringList> rowCache_;
-    mutable std::map<QString, FieldColumn> columns_;
+    mutable std::map<std::pair<QString, Matching>, FieldColumn> columns_;
 };

@@ -8,6 +8,8 @@
 namespace SettingsStore {
 
 inline const QString kSurahPositionKey = QStringLiteral("Quran1");
+// "1" while the search ignores letter forms and vowels.
+inline const QString kTolerantSearchKey = QStringLiteral("TolerantSearch");
 
 QString read(const QString& key);
 void write(const QString& key, const QString& value);

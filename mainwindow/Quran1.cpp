@@ -10,7 +10,9 @@
 #include "ProgramEnd.h"
 #include "RecordGrid.h"
 #include "RecordSource.h"
+#include "SearchCaptions.h"
 #include "SettingsRow.h"
+#include "SettingsStore.h"
 #include "StorageNotice.h"
 #include "SurahBox.h"
 #include "Surat1.h"
@@ -216,11 +218,26 @@ void Quran1::createMenus() {
     Web3 = Help1->addMenu(u"Home Page"_s);
     Web1 = item(Web3, u"Web1"_s, u"Home Page"_s);
     Web2 = item(Web3, u"Web2"_s, u"Home Page"_s);
+    createSearchMenu();
     File->setObjectName(u"File"_s);
     Copy->setObjectName(u"Copy"_s);
     Lang->setObjectName(u"Lang"_s);
     Help1->setObjectName(u"Help1"_s);
     Web3->setObjectName(u"Web3"_s);
+}
+
+void Quran1::createSearchMenu() {
+    const SearchCaptions& captions = searchCaptions(language_);
+    searchMenu_ = menuBar()->addMenu(captions.menu);
+    searchMenu_->setObjectName(u"SearchMenu"_s);
+    tolerantSearch_ = item(searchMenu_, u"TolerantSearch"_s, captions.tolerant);
+    tolerantSearch_->setCheckable(true);
+    tolerantSearch_->setChecked(SettingsStore::read(SettingsStore::kTolerantSearchKey) == u"1"_s);
+    // Set before the stored word runs its first search.
+    sources.Data1->setMatching(tolerantSearch_->isChecked() ? RecordSource::Matching::Tolerant
+                                                            : RecordSource::Matching::Exact);
+    goToVerse_ = item(searchMenu_, u"GoToVerse"_s, captions.goToVerse);
+    goToVerse_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void Quran1::Form_Load() {
@@ -271,6 +288,8 @@ void Quran1::connectHandlers() {
     connect(Ar, &QAction::triggered, this, &Quran1::Ar_Click);
     connect(En, &QAction::triggered, this, &Quran1::En_Click);
     connect(Ku, &QAction::triggered, this, &Quran1::Ku_Click);
+    connect(tolerantSearch_, &QAction::triggered, this, &Quran1::TolerantSearch_Click);
+    connect(goToVerse_, &QAction::triggered, this, &Quran1::GoToVerse_Click);
     connect(Web1, &QAction::triggered, this, [] { WebSites::open(WebSites::kIslamicSiteHost); });
     connect(Web2, &QAction::triggered, this, [] { WebSites::open(WebSites::kMakerSiteHost); });
 

@@ -23,6 +23,7 @@ class SettingsRow;
 class SqliteDatabase;
 class SurahBox;
 class Surat1;
+struct Surah;
 struct VerseLists;
 
 // What the main window works on: the verse lists of the splash window and the three record
@@ -66,7 +67,12 @@ class Quran1 : public QMainWindow {
     void En_Click();
     void Ku_Click();
     void Reset1_Click();
-    void ApplyPaneStyles();  // the tick of Timer2
+    void ApplyPaneStyles();       // the tick of Timer2
+    void TolerantSearch_Click();  // the Search menu's letter-forms item
+    void GoToVerse_Click();       // Ctrl+G
+    // Reading mode on `surah`, chosen as the reader would, with verse `verse` shown (its last
+    // verse when it has fewer).
+    void goToVerse(const Surah& surah, int verse);
 
     // Visible controls.
     QLineEdit* Text = nullptr;
@@ -145,6 +151,12 @@ class Quran1 : public QMainWindow {
     void switchLanguage(UiLanguage language);
     void showLanguage(UiLanguage language, CaptionVariant variant);
     void announceLanguage(UiLanguage language);
+    void createSearchMenu();
+
+    // The Search menu of the additions beside the specified search.
+    QMenu* searchMenu_ = nullptr;
+    QAction *tolerantSearch_ = nullptr, *goToVerse_ = nullptr;
+    UiLanguage language_ = UiLanguage::English;
 
     Skin Skin1{SkinKind::Green};
     MainWindowMode mode_ = MainWindowMode::Search;

@@ -1,9 +1,13 @@
 // Surah reading: the surah box, the switch to reading mode and the surah copy command.
+#include <QMessageBox>
+
 #include "DecimalText.h"
+#include "GoToVerseDialog.h"
 #include "QueryText.h"
 #include "Quran1.h"
 #include "RecordGrid.h"
 #include "RecordSource.h"
+#include "SearchCaptions.h"
 #include "SettingsRow.h"
 #include "SettingsStore.h"
 #include "SurahBox.h"
@@ -102,4 +106,31 @@ Surat1* Quran1::surat1() {
     if (!surat1_)
         surat1_ = new Surat1(this);
     return surat1_;
+}
+
+void Quran1::GoToVerse_Click() {
+    const Qt::LayoutDirection direction =
+        language_ == UiLanguage::English ? Qt::LeftToRight : Qt::RightToLeft;
+    GoToVerseDialog ask(searchCaptions(language_), direction, this);
+    if (ask.exec() == QDialog::Accepted)
+        goToVerse(*ask.surah(), ask.verse());
+}
+
+void Quran1::goToVerse(const Surah& surah, int verse) {
+    if (mode_ != MainWindowMode::Reading)
+        Command2_Click();
+    Combo1->setCurrentIndex(surah.number - 1);
+    const int shown = std::min(verse, surah.verseCount);
+    sources.Data3->moveTo(shown - 1);  // the surah's verses, in order
+    Timer6.arm(1);
+    if (verse > surah.verseCount) {
+        const SearchCaptions& captions = searchCaptions(language_);
+        const QString name =
+            language_ == UiLanguage::English ? surah.transliteration : surah.arabicName;
+        auto* note = new QMessageBox(QMessageBox::Information, captions.goToVerse,
+                                     captions.lastVerse.arg(name).arg(surah.verseCount),
+                                     QMessageBox::Ok, this);
+        note->setAttribute(Qt::WA_DeleteOnClose);
+        note->open();
+    }
 }

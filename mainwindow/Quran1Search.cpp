@@ -8,6 +8,7 @@
 #include "QueryText.h"
 #include "Quran1.h"
 #include "RecordSource.h"
+#include "SettingsStore.h"
 #include "SurahCatalogue.h"
 #include "SurahNameParse.h"
 
@@ -16,8 +17,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kNoWord = u"No"_s;
-constexpr char16_t kKeheh = u'\u06A9';
-constexpr char16_t kKaf = u'\u0643';
+
+// What typed text enters the search box as: the keheh, yeh and heh that Persian and Kurdish
+// keyboards type are the corpus's kaf, yeh and heh. Pasted text is left alone.
+QString asTypedIntoSearch(QString typed) {
+    typed.replace(u'\u06A9', u'\u0643');
+    typed.replace(u'\u06CC', u'\u064A');
+    typed.replace(u'\u06BE', u'\u0647');
+    return typed;
+}
 
 }  // namespace
 
@@ -106,18 +114,15 @@ bool Quran1::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (Text_KeyDown(key->key()))
             return true;
-        QString typed = key->text();
-        if (typed.contains(QChar(kKeheh))) {
-            // A typed keheh enters the box as kaf; pasted text is left alone.
-            typed.replace(QChar(kKeheh), QChar(kKaf));
+        const QString typed = asTypedIntoSearch(key->text());
+        if (typed != key->text()) {
             Text->insert(typed);
             return true;
         }
     } else if (event->type() == QEvent::InputMethod) {
         auto* input = static_cast<QInputMethodEvent*>(event);
-        if (input->commitString().contains(QChar(kKeheh))) {
-            QString typed = input->commitString();
-            typed.replace(QChar(kKeheh), QChar(kKaf));
+        const QString typed = asTypedIntoSearch(input->commitString());
+        if (typed != input->commitString()) {
             QInputMethodEvent replaced(input->preeditString(), input->attributes());
             replaced.setCommitString(typed, input->replacementStart(), input->replacementLength());
             QCoreApplication::sendEvent(Text, &replaced);
@@ -182,4 +187,16 @@ void Quran1::Timer11_Timer() {
     // Counted without moving: the match in the panes and in the grid stays current.
     Text3->setText(QString::number(sources.Data1->recordCount()) + u' ' + Text6);
     Timer11.arm(0);
+}
+
+void Quran1::TolerantSearch_Click() {
+    const bool tolerant = tolerantSearch_->isChecked();
+    SettingsStore::write(SettingsStore::kTolerantSearchKey, tolerant ? u"1"_s : u"0"_s);
+    sources.Data1->setMatching(tolerant ? RecordSource::Matching::Tolerant
+                                        : RecordSource::Matching::Exact);
+    // The word in the box is searched anew; in reading mode the panes stay on the surah.
+    if (mode_ == MainWindowMode::Search)
+        Text_Change();
+    else
+        sources.Data1->refresh();
 }

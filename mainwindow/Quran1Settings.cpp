@@ -1,5 +1,6 @@
 // The settings row's values in the window's controls, the pane styles, the interface language
 // and the steps that run once after start.
+#include <QMenu>
 #include <array>
 
 #include "CaptionWriter.h"
@@ -7,6 +8,7 @@
 #include "PaneStyleRules.h"
 #include "Quran1.h"
 #include "RecordSource.h"
+#include "SearchCaptions.h"
 #include "SettingsRow.h"
 
 using namespace Qt::StringLiterals;
@@ -157,6 +159,11 @@ void Quran1::switchLanguage(UiLanguage language) {
 
 void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
     writeCaptions(*this, captionSet(language, variant));
+    language_ = language;
+    const SearchCaptions& captions = searchCaptions(language);
+    searchMenu_->setTitle(captions.menu);
+    tolerantSearch_->setText(captions.tolerant);
+    goToVerse_->setText(captions.goToVerse);
     Ar->setChecked(language == UiLanguage::Arabic);
     En->setChecked(language == UiLanguage::English);
     Ku->setChecked(language == UiLanguage::Kurdish);

@@ -69,6 +69,28 @@ class TestSurahCatalogue : public QObject {
         QCOMPARE(s ? s->number : 0, number);
     }
 
+    void findByReadersName_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("number") << QStringLiteral(" 2 ") << 2;
+        QTest::newRow("last number") << QStringLiteral("114") << 114;
+        QTest::newRow("no such number") << QStringLiteral("115") << 0;
+        QTest::newRow("zero") << QStringLiteral("0") << 0;
+        QTest::newRow("Arabic name") << QStringLiteral("البقرة") << 2;
+        QTest::newRow("Arabic beginning") << QStringLiteral("آل عم") << 3;
+        QTest::newRow("transliteration") << QStringLiteral("Al-Baq") << 2;
+        QTest::newRow("without article or case") << QStringLiteral("baq") << 2;
+        QTest::newRow("inner article") << QStringLiteral("imran") << 3;
+        QTest::newRow("unknown") << QStringLiteral("xyz") << 0;
+        QTest::newRow("blank") << QStringLiteral("  ") << 0;
+    }
+    void findByReadersName() {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        const Surah* s = SurahCatalogue::instance().findByReadersName(text);
+        QCOMPARE(s ? s->number : 0, number);
+    }
+
     void everyRowFindsItself() {
         const auto& cat = SurahCatalogue::instance();
         qint64 first = 1;

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMessageBox>
 
 #include "MainWindowFixture.h"
 #include "RecordGrid.h"
@@ -51,15 +52,16 @@ class TestLiveSearch : public QObject {
         QCOMPARE(fx.storedValue(u"Kalima"_s), u"الرحمن"_s);
     }
 
-    void typedKehehBecomesKafButPastedStays() {
+    void typedKehehYehHehBecomeArabicButPastedStay() {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
-        MainWindowFixture::type(w.Text, u"\u06A9"_s);
-        QCOMPARE(w.Text->text(), u"\u0643"_s);
+        // Keheh, yeh and heh as Persian and Kurdish keyboards type them.
+        MainWindowFixture::type(w.Text, u"\u06A9\u06CC\u06BE"_s);
+        QCOMPARE(w.Text->text(), u"\u0643\u064A\u0647"_s);
         w.Text->clear();
-        QGuiApplication::clipboard()->setText(u"\u06A9"_s);
+        QGuiApplication::clipboard()->setText(u"\u06A9\u06CC\u06BE"_s);
         w.Text->paste();
-        QCOMPARE(w.Text->text(), u"\u06A9"_s);
+        QCOMPARE(w.Text->text(), u"\u06A9\u06CC\u06BE"_s);
     }
 
     void leadingBlanksAndEmptyBox() {
@@ -287,6 +289,61 @@ class TestLiveSearch : public QObject {
         w.TE2->selectAll();
         w.TE2->copy();
         QCOMPARE(clipboard->text(), kurdish);
+    }
+
+    // With tolerant matching on, letter forms and vowels no longer keep a word from its verses.
+    void tolerantMatching() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        auto* tolerant = w.findChild<QAction*>(u"TolerantSearch"_s);
+        QVERIFY(tolerant && !tolerant->isChecked());
+        RecordSource& results = *w.sources.Data1;
+        const auto matches = [&](const QString& word) {
+            w.Text->setText(word);
+            return results.recordCount();
+        };
+        const int ibrahim = matches(u"إبراهيم"_s);
+        const int musa = matches(u"موسى"_s);
+        QVERIFY(ibrahim > 60);
+        QCOMPARE(matches(u"ابراهيم"_s), 0);
+
+        tolerant->trigger();
+        QCOMPARE(SettingsStore::read(SettingsStore::kTolerantSearchKey), u"1"_s);
+        QCOMPARE(results.recordCount(), ibrahim);  // the word in the box, searched anew
+        QCOMPARE(results.recordSource(), searchQuery(u"ابراهيم"_s));
+        QCOMPARE(matches(u"موسي"_s), musa);
+        QCOMPARE(matches(u"إِبْرَاهِيمَ"_s), ibrahim);
+        QVERIFY(w.TE3->toPlainText().endsWith(u"Al-Baqarah (124)"_s));
+
+        tolerant->trigger();
+        QCOMPARE(SettingsStore::read(SettingsStore::kTolerantSearchKey), u"0"_s);
+        QCOMPARE(results.recordCount(), 0);
+    }
+
+    // Go to a verse: reading mode on its surah, chosen as a reader would, the verse shown.
+    void goToVerse() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        const auto& surahs = SurahCatalogue::instance().rows();
+        w.goToVerse(surahs[1], 255);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.mode(), MainWindowMode::Reading);
+        QCOMPARE(w.Combo1->currentIndex(), 1);
+        QCOMPARE(fx.storedValue(u"Sura"_s), u"1"_s);
+        QCOMPARE(w.DBGrid2->currentIndex().row(), 254);
+        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + verseOf(7 + 255) + u" ) "_s));
+        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Baqarah (255)"_s));
+
+        // Past the surah's end: its last verse, and a word that says so.
+        w.goToVerse(surahs[0], 9);
+        QVERIFY(fx.settle());
+        QCOMPARE(w.DBGrid2->currentIndex().row(), 6);
+        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Fatiha (7)"_s));
+        auto* note = w.findChild<QMessageBox*>();
+        QVERIFY(note && note->isVisible());
+        QVERIFY(note->text().contains(u"7"_s));
     }
 
     // Every surah's name in a search record gives its transliteration in the English pane.

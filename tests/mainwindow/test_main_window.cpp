@@ -106,7 +106,10 @@ class TestMainWindow : public QObject {
                                    u"  Command3=About"_s,
                                    u"  Web3=Home Page"_s,
                                    u"    Web1=Home Page"_s,
-                                   u"    Web2=Home Page"_s};
+                                   u"    Web2=Home Page"_s,
+                                   u"SearchMenu=Search"_s,
+                                   u"  TolerantSearch=Ignore letter forms and vowels"_s,
+                                   u"  GoToVerse=Go to Verse…"_s};
         QCOMPARE(menuTree(w.menuBar()), menus);
     }
 
