@@ -144,6 +144,8 @@ class Quran1 : public QMainWindow {
     void takeSearchResultSurah();
     PaneTexts searchResultPanes() const;
     void fillPanesFromSearchResult();
+    // Marks the current search match's words in the verse pane.
+    void markMatchedWords();
     bool Text_KeyDown(int key);
     void selectSurahPosition(qint64 position);
     void connectStyleTriggers();

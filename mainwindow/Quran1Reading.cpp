@@ -48,6 +48,7 @@ void Quran1::Timer6_Timer() {
     // In search mode the panes show the search match; the surah's verse waits for reading.
     if (mode_ != MainWindowMode::Reading)
         return;
+    Text4->setExtraSelections({});  // the search match's marks
     const QString ordinal = Text11();
     if (ordinal.isEmpty()) {
         emptyPanes();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "DecimalText.h"
+#include "MatchedWords.h"
 #include "PaneTextLayout.h"
 #include "QueryText.h"
 #include "Quran1.h"
@@ -11,12 +12,15 @@
 #include "SettingsStore.h"
 #include "SurahCatalogue.h"
 #include "SurahNameParse.h"
+#include "VerseLists.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString kNoWord = u"No"_s;
+// The matched words' ground in the verse pane: a gold that white letters stay readable on.
+const QColor kMatchMark(150, 112, 0);
 
 // What typed text enters the search box as: the keheh, yeh and heh that Persian and Kurdish
 // keyboards type are the corpus's kaf, yeh and heh. Pasted text is left alone.
@@ -85,6 +89,28 @@ PaneTexts Quran1::searchResultPanes() const {
 void Quran1::fillPanesFromSearchResult() {
     if (!Text1().isEmpty())
         fillPanes(searchResultPanes());
+    markMatchedWords();
+}
+
+void Quran1::markMatchedWords() {
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!Text1().isEmpty()) {
+        const QString verse =
+            VerseLists::entry(sources.verseLists->List1, DecimalText::leadingDigits(Text1()));
+        const int words = int(std::max<qsizetype>(1, Te.split(u' ', Qt::SkipEmptyParts).size()));
+        const qsizetype before = u"( "_s.size();  // the verse's place in its pane
+        for (const TextSpan& span :
+             matchedWordSpans(verse, sources.Data1->field(u"Mum1"_s), words)) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = QTextCursor(Text4->document());
+            mark.cursor.setPosition(int(before + span.start));
+            mark.cursor.setPosition(int(before + span.start + span.length),
+                                    QTextCursor::KeepAnchor);
+            mark.format.setBackground(kMatchMark);
+            marks.append(mark);
+        }
+    }
+    Text4->setExtraSelections(marks);
 }
 
 void Quran1::Text_Change() {
@@ -104,6 +130,7 @@ void Quran1::Text_Change() {
     takeSearchResultSurah();
     // The panes are emptied, then filled from the first match: only the outcome is shown.
     fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
+    markMatchedWords();
     Timer11.arm(2000);
 }
 
@@ -179,6 +206,7 @@ void Quran1::Command1_Click() {
 void Quran1::Timer1_Timer() {
     takeSearchResultSurah();
     fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
+    markMatchedWords();
     Text3->setText(QString::number(sources.Data1->absolutePosition() + 1));
     Timer1.arm(0);
 }

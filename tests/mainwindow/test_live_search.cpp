@@ -321,6 +321,32 @@ class TestLiveSearch : public QObject {
         QCOMPARE(results.recordCount(), 0);
     }
 
+    // The verse pane marks the words the current match begins with, in the full script.
+    void theMatchIsMarkedInTheVersePane() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        const auto marked = [&] {
+            QStringList texts;
+            for (const QTextEdit::ExtraSelection& mark : w.Text4->extraSelections())
+                texts.append(mark.cursor.selectedText());
+            return texts;
+        };
+        MainWindowFixture::type(w.Text, u"الرحمن الرح"_s);
+        QCOMPARE(w.Text1(), u"1"_s);
+        QCOMPARE(marked(), verseOf(1).split(u' ').mid(2, 2));
+        // A pair of words the clean script writes as one.
+        w.Text->setText(u"بعدما سمعه"_s);
+        QCOMPARE(w.Text1(), u"188"_s);
+        QCOMPARE(marked(), verseOf(188).split(u' ').mid(2, 3));
+        QTest::keyClick(w.Text, Qt::Key_Down);  // no second match: the last stays
+        QVERIFY(fx.settle());
+        QCOMPARE(marked().size(), 3);
+        w.Command2->click();
+        QVERIFY(fx.settle());
+        QVERIFY(marked().isEmpty());
+    }
+
     // Go to a verse: reading mode on its surah, chosen as a reader would, the verse shown.
     void goToVerse() {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
