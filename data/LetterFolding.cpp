@@ -40,3 +40,19 @@ QString foldLetterForms(QStringView text) {
     }
     return result;
 }
+
+QString foldKeyboardLetters(QStringView text) {
+    QString result = text.toString();
+    result.replace(u'\u06A9', u'\u0643');
+    result.replace(u'\u06CC', u'\u064A');
+    result.replace(u'\u06BE', u'\u0647');
+    return result;
+}
+
+QString foldKeyboardLettersAndForms(QStringView text) {
+    return foldLetterForms(foldKeyboardLetters(text));
+}
+
+QString foldCase(QStringView text) {
+    return text.toString().toCaseFolded();
+}

@@ -93,8 +93,8 @@ std::optional<RecordSourceText> parseQueryAfterSelect(Reader& in, QString* why) 
         return refuse(why, QStringLiteral("expected from"));
     in.skipBlanks();
     const QStringView table = in.identifier();
-    if (!sameWord(table, QLatin1StringView("data")))
-        return refuse(why, QStringLiteral("only table data can be queried"));
+    if (!sameWord(table, QLatin1StringView("data")) && !isExplanationTable(table))
+        return refuse(why, QStringLiteral("only table data and the explanations can be queried"));
     if (!in.word(QLatin1StringView("where")))
         return refuse(why, QStringLiteral("expected where"));
     in.skipBlanks();
@@ -118,6 +118,14 @@ std::optional<RecordSourceText> parseQueryAfterSelect(Reader& in, QString* why) 
 
 }  // namespace
 
+bool isExplanationTable(QStringView table) {
+    for (const char* name : {"arabic", "kurdish", "english"}) {
+        if (sameWord(table, QLatin1StringView(name)))
+            return true;
+    }
+    return false;
+}
+
 std::optional<RecordSourceText> parseRecordSourceText(QStringView text, QString* why) {
     Reader in(text);
     in.skipBlanks();
@@ -138,4 +146,9 @@ QString searchQueryText(const QString& prefix) {
 
 QString surahQueryText(const QString& prefix) {
     return QStringLiteral(" select * from data where Num3 like '") + prefix + QStringLiteral("*'");
+}
+
+QString explanationQueryText(const QString& table, const QString& prefix) {
+    return QStringLiteral(" select * from ") + table + QStringLiteral(" where Mum1 like '") +
+           prefix + QStringLiteral("*'");
 }

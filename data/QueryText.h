@@ -15,7 +15,8 @@ struct RecordSourceText {
 };
 
 // Accepts a bare table name or exactly ` select * from data where <Mum1|Num3> like '<literal>'`
-// (keywords in any case, any runs of blanks). Anything else is refused with a short reason in
+// (keywords in any case, any runs of blanks), where an explanation table (arabic, kurdish,
+// english) may stand for data. Anything else is refused with a short reason in
 // *why; the text is never handed to SQL.
 std::optional<RecordSourceText> parseRecordSourceText(QStringView text, QString* why = nullptr);
 
@@ -24,3 +25,7 @@ std::optional<RecordSourceText> parseRecordSourceText(QStringView text, QString*
 // text one that parseRecordSourceText refuses.
 QString searchQueryText(const QString& prefix);  // Mum1 of the search table
 QString surahQueryText(const QString& prefix);   // Num3 of the verse table
+// The rows of explanation table `table` (Arabic, Kurdish, English) for `prefix`.
+QString explanationQueryText(const QString& table, const QString& prefix);
+// One of the explanation tables, in any case.
+bool isExplanationTable(QStringView table);

@@ -11,6 +11,23 @@ namespace {
 
 constexpr size_t kRowCacheLimit = 4096;
 
+// Rows found in any order, read back in rowid order without sorting them.
+class RowMarks {
+  public:
+    explicit RowMarks(size_t rows) : bits_((rows + 63) / 64) {}
+    void mark(size_t row) { bits_[row / 64] |= std::uint64_t(1) << (row % 64); }
+    template <typename Rows>
+    void appendRowIds(const Rows& rows, std::vector<qint64>& rowIds) const {
+        for (size_t word = 0; word < bits_.size(); ++word) {
+            for (std::uint64_t bits = bits_[word]; bits != 0; bits &= bits - 1)
+                rowIds.push_back(rows.rowId(word * 64 + size_t(std::countr_zero(bits))));
+        }
+    }
+
+  private:
+    std::vector<std::uint64_t> bits_;
+};
+
 }  // namespace
 
 RecordSource::RecordSource(std::shared_ptr<SqliteDatabase> database, QString recordSource,
@@ -65,7 +82,11 @@ bool RecordSource::refresh(QString* why) {
         const qsizetype field = fieldIndex(shape->fields, text->field);
         if (field < 0)
             return fail(why, QStringLiteral("no field named %1").arg(text->field));
-        if (!selectRowIds(table, shape->fields[field], text->pattern, rowIds, why))
+        const bool selected =
+            isExplanationTable(text->table)
+                ? selectWordStartRowIds(table, shape->fields[field], text->pattern, rowIds, why)
+                : selectRowIds(table, shape->fields[field], text->pattern, rowIds, why);
+        if (!selected)
             return false;
     }
 
@@ -103,16 +124,12 @@ bool RecordSource::selectRowIds(const QString& table, const QString& field,
     const QString& head = pattern->caselessPrefix();
     if (!head.isEmpty()) {
         const bool filter = !pattern->isPlainPrefix() || !pattern->literalPrefixIsCaseless();
-        // Marked rows read back in rowid order without sorting them.
-        std::vector<std::uint64_t> marked((column->size() + 63) / 64);
+        RowMarks marks(column->size());
         column->forEachBeginningWith(head, [&](size_t row) {
             if (!filter || pattern->matches(column->value(row)))
-                marked[row / 64] |= std::uint64_t(1) << (row % 64);
+                marks.mark(row);
         });
-        for (size_t word = 0; word < marked.size(); ++word) {
-            for (std::uint64_t bits = marked[word]; bits != 0; bits &= bits - 1)
-                rowIds.push_back(column->rowId(word * 64 + size_t(std::countr_zero(bits))));
-        }
+        marks.appendRowIds(*column, rowIds);
         return true;
     }
     for (size_t row = 0; row < column->size(); ++row) {
@@ -120,6 +137,33 @@ bool RecordSource::selectRowIds(const QString& table, const QString& field,
             rowIds.push_back(column->rowId(row));
     }
     return true;
+}
+
+bool RecordSource::selectWordStartRowIds(const QString& table, const QString& field,
+                                         QStringView pattern, std::vector<qint64>& rowIds,
+                                         QString* why) const {
+    const FieldColumn::Fold fold = wordStartFold(table);
+    const std::pair key{table + u'\n' + field, fold};
+    auto index = wordStarts_.find(key);
+    if (index == wordStarts_.end()) {
+        WordStartIndex loaded;
+        if (!loaded.load(*database_, table, field, fold, why))
+            return false;
+        index = wordStarts_.emplace(key, std::move(loaded)).first;
+    }
+    if (pattern.endsWith(u'*'))
+        pattern.chop(1);
+    // A row with several such words is listed once.
+    RowMarks marks(index->second.size());
+    index->second.forEachRowWithWordBeginning(pattern, [&](size_t row) { marks.mark(row); });
+    marks.appendRowIds(index->second, rowIds);
+    return true;
+}
+
+FieldColumn::Fold RecordSource::wordStartFold(const QString& table) const {
+    if (table.compare(u"english", Qt::CaseInsensitive) == 0)
+        return foldCase;
+    return matching_ == Matching::Tolerant ? foldKeyboardLettersAndForms : foldKeyboardLetters;
 }
 
 const FieldColumn* RecordSource::column(const QString& table, const QString& field,

@@ -10,6 +10,7 @@
 
 #include "FieldColumn.h"
 #include "SqliteDatabase.h"
+#include "WordStartIndex.h"
 
 // A record source over one table of a database: a record source text (a table name or one of
 // the two query shapes), the record set it last produced and a current record.
@@ -27,6 +28,9 @@ class RecordSource : public QObject {
 
     // How a refresh compares a pattern with a field. Tolerant matching compares both with
     // their letter forms folded; the record source text and the rows stay as they are.
+    // In an explanation table a refresh finds instead the rows one of whose words begins with
+    // the pattern's text before its closing `*`, taken literally: English without case, Arabic
+    // and Kurdish with the keyboards' letters folded (and the letter forms, when tolerant).
     enum class Matching { Exact, Tolerant };
     void setMatching(Matching matching) { matching_ = matching; }
     Matching matching() const { return matching_; }
@@ -75,6 +79,9 @@ class RecordSource : public QObject {
     bool selectRowIds(const QString& table, const QString& field, const QString& pattern,
                       std::vector<qint64>& rowIds, QString* why) const;
     const FieldColumn* column(const QString& table, const QString& field, QString* why) const;
+    bool selectWordStartRowIds(const QString& table, const QString& field, QStringView pattern,
+                               std::vector<qint64>& rowIds, QString* why) const;
+    FieldColumn::Fold wordStartFold(const QString& table) const;
     const QStringList& row(qint64 rowId) const;
     void setPosition(int position);
 
@@ -90,4 +97,5 @@ class RecordSource : public QObject {
     std::map<QString, TableShape> tables_;  // by the name as a record source writes it
     mutable std::unordered_map<qint64, QStringList> rowCache_;
     mutable std::map<std::pair<QString, Matching>, FieldColumn> columns_;
+    mutable std::map<std::pair<QString, FieldColumn::Fold>, WordStartIndex> wordStarts_;
 };

@@ -10,6 +10,8 @@ namespace SettingsStore {
 inline const QString kSurahPositionKey = QStringLiteral("Quran1");
 // "1" while the search ignores letter forms and vowels.
 inline const QString kTolerantSearchKey = QStringLiteral("TolerantSearch");
+// What the search box searches: empty for the verses, or Arabic, Kurdish or English.
+inline const QString kSearchInKey = QStringLiteral("SearchIn");
 
 QString read(const QString& key);
 void write(const QString& key, const QString& value);

@@ -1,5 +1,6 @@
 #include "Quran1.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -227,17 +228,35 @@ void Quran1::createMenus() {
 }
 
 void Quran1::createSearchMenu() {
-    const SearchCaptions& captions = searchCaptions(language_);
-    searchMenu_ = menuBar()->addMenu(captions.menu);
+    searchMenu_ = menuBar()->addMenu(QString());
     searchMenu_->setObjectName(u"SearchMenu"_s);
-    tolerantSearch_ = item(searchMenu_, u"TolerantSearch"_s, captions.tolerant);
+    tolerantSearch_ = item(searchMenu_, u"TolerantSearch"_s, QString());
     tolerantSearch_->setCheckable(true);
     tolerantSearch_->setChecked(SettingsStore::read(SettingsStore::kTolerantSearchKey) == u"1"_s);
     // Set before the stored word runs its first search.
     sources.Data1->setMatching(tolerantSearch_->isChecked() ? RecordSource::Matching::Tolerant
                                                             : RecordSource::Matching::Exact);
-    goToVerse_ = item(searchMenu_, u"GoToVerse"_s, captions.goToVerse);
+    searchMenu_->addSeparator();
+    auto* searchIn = new QActionGroup(this);
+    const QString stored = SettingsStore::read(SettingsStore::kSearchInKey);
+    const std::pair<QString, QString> choices[] = {{u"SearchVerses"_s, QString()},
+                                                   {u"SearchArabic"_s, u"Arabic"_s},
+                                                   {u"SearchKurdish"_s, u"Kurdish"_s},
+                                                   {u"SearchEnglish"_s, u"English"_s}};
+    for (const auto& [name, table] : choices) {
+        QAction* choice = item(searchMenu_, name, QString());
+        choice->setCheckable(true);
+        choice->setActionGroup(searchIn);
+        choice->setChecked(table == stored);
+        searchIn_.emplace_back(choice, table);
+    }
+    if (!searchIn->checkedAction())
+        searchIn_.front().first->setChecked(true);
+    searchTable_ = searchIn_.front().first->isChecked() ? QString() : stored;
+    searchMenu_->addSeparator();
+    goToVerse_ = item(searchMenu_, u"GoToVerse"_s, QString());
     goToVerse_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    captionSearchMenu();
 }
 
 void Quran1::Form_Load() {
@@ -290,6 +309,8 @@ void Quran1::connectHandlers() {
     connect(Ku, &QAction::triggered, this, &Quran1::Ku_Click);
     connect(tolerantSearch_, &QAction::triggered, this, &Quran1::TolerantSearch_Click);
     connect(goToVerse_, &QAction::triggered, this, &Quran1::GoToVerse_Click);
+    for (const auto& [choice, table] : searchIn_)
+        connect(choice, &QAction::triggered, this, &Quran1::SearchIn_Click);
     connect(Web1, &QAction::triggered, this, [] { WebSites::open(WebSites::kIslamicSiteHost); });
     connect(Web2, &QAction::triggered, this, [] { WebSites::open(WebSites::kMakerSiteHost); });
 

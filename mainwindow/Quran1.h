@@ -69,6 +69,7 @@ class Quran1 : public QMainWindow {
     void Reset1_Click();
     void ApplyPaneStyles();       // the tick of Timer2
     void TolerantSearch_Click();  // the Search menu's letter-forms item
+    void SearchIn_Click();        // the Search menu's choice of verses or an explanation
     void GoToVerse_Click();       // Ctrl+G
     // Reading mode on `surah`, chosen as the reader would, with verse `verse` shown (its last
     // verse when it has fewer).
@@ -140,6 +141,10 @@ class Quran1 : public QMainWindow {
     void setMode(MainWindowMode mode);
     void fillPanes(const PaneTexts& texts);
     void emptyPanes();
+    // The search query for the box: in the verses, or in the explanation chosen.
+    QString searchQuery() const;
+    // The box's word searched again after a change of how it is searched.
+    void searchAgain();
     // Text15 and Dat2 for the current search record.
     void takeSearchResultSurah();
     PaneTexts searchResultPanes() const;
@@ -154,10 +159,14 @@ class Quran1 : public QMainWindow {
     void showLanguage(UiLanguage language, CaptionVariant variant);
     void announceLanguage(UiLanguage language);
     void createSearchMenu();
+    void captionSearchMenu();  // in the interface language in force
 
     // The Search menu of the additions beside the specified search.
     QMenu* searchMenu_ = nullptr;
     QAction *tolerantSearch_ = nullptr, *goToVerse_ = nullptr;
+    // The four choices of what the box searches, each naming its table (none: the verses).
+    std::vector<std::pair<QAction*, QString>> searchIn_;
+    QString searchTable_;
     UiLanguage language_ = UiLanguage::English;
 
     Skin Skin1{SkinKind::Green};

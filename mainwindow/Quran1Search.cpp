@@ -94,7 +94,8 @@ void Quran1::fillPanesFromSearchResult() {
 
 void Quran1::markMatchedWords() {
     QList<QTextEdit::ExtraSelection> marks;
-    if (!Text1().isEmpty()) {
+    // A match in an explanation has no words in the verse.
+    if (!Text1().isEmpty() && searchTable_.isEmpty()) {
         const QString verse =
             VerseLists::entry(sources.verseLists->List1, DecimalText::leadingDigits(Text1()));
         const int words = int(std::max<qsizetype>(1, Te.split(u' ', Qt::SkipEmptyParts).size()));
@@ -125,7 +126,7 @@ void Quran1::Text_Change() {
         return;
     }
     Te = text.isEmpty() ? kNoWord : text;
-    sources.Data1->setRecordSource(searchQueryText(Te));
+    sources.Data1->setRecordSource(searchQuery());
     sources.Data1->refresh();  // a word the query cannot take leaves the last result
     takeSearchResultSurah();
     // The panes are emptied, then filled from the first match: only the outcome is shown.
@@ -187,7 +188,7 @@ void Quran1::SearchAndShow() {
     if (box.isEmpty())
         Te = kNoWord;
     if ((!box.isEmpty() && box.front() > u'z') || Te == kNoWord) {
-        sources.Data1->setRecordSource(searchQueryText(Te));
+        sources.Data1->setRecordSource(searchQuery());
         // A word the query cannot take (an apostrophe, an open bracket) finds nothing
         // rather than ending the program.
         if (!sources.Data1->refresh())
@@ -222,9 +223,31 @@ void Quran1::TolerantSearch_Click() {
     SettingsStore::write(SettingsStore::kTolerantSearchKey, tolerant ? u"1"_s : u"0"_s);
     sources.Data1->setMatching(tolerant ? RecordSource::Matching::Tolerant
                                         : RecordSource::Matching::Exact);
-    // The word in the box is searched anew; in reading mode the panes stay on the surah.
-    if (mode_ == MainWindowMode::Search)
+    searchAgain();
+}
+
+void Quran1::SearchIn_Click() {
+    for (const auto& [choice, table] : searchIn_) {
+        if (choice->isChecked())
+            searchTable_ = table;
+    }
+    SettingsStore::write(SettingsStore::kSearchInKey, searchTable_);
+    searchAgain();
+}
+
+QString Quran1::searchQuery() const {
+    if (searchTable_.isEmpty())
+        return searchQueryText(Te);
+    // An empty box finds nothing here: "No" stands for it in the verses alone.
+    return explanationQueryText(searchTable_, Text->text().isEmpty() ? QString() : Te);
+}
+
+void Quran1::searchAgain() {
+    // In reading mode the panes stay on the surah.
+    if (mode_ == MainWindowMode::Search) {
         Text_Change();
-    else
+    } else {
+        sources.Data1->setRecordSource(searchQuery());
         sources.Data1->refresh();
+    }
 }

@@ -142,6 +142,17 @@ void Quran1::Reset1_Click() {
     announceLanguage(UiLanguage::English);
 }
 
+void Quran1::captionSearchMenu() {
+    const SearchCaptions& captions = searchCaptions(language_);
+    searchMenu_->setTitle(captions.menu);
+    tolerantSearch_->setText(captions.tolerant);
+    const QString* inCaptions[] = {&captions.inVerses, &captions.inArabic, &captions.inKurdish,
+                                   &captions.inEnglish};
+    for (size_t i = 0; i < searchIn_.size(); ++i)
+        searchIn_[i].first->setText(*inCaptions[i]);
+    goToVerse_->setText(captions.goToVerse);
+}
+
 void Quran1::Ar_Click() {
     switchLanguage(UiLanguage::Arabic);
 }
@@ -160,10 +171,7 @@ void Quran1::switchLanguage(UiLanguage language) {
 void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
     writeCaptions(*this, captionSet(language, variant));
     language_ = language;
-    const SearchCaptions& captions = searchCaptions(language);
-    searchMenu_->setTitle(captions.menu);
-    tolerantSearch_->setText(captions.tolerant);
-    goToVerse_->setText(captions.goToVerse);
+    captionSearchMenu();
     Ar->setChecked(language == UiLanguage::Arabic);
     En->setChecked(language == UiLanguage::English);
     Ku->setChecked(language == UiLanguage::Kurdish);

@@ -6,6 +6,10 @@ const SearchCaptions& searchCaptions(UiLanguage language) {
     static const SearchCaptions arabic{
         u"بحث"_s,
         u"تجاهل أشكال الحروف والتشكيل"_s,
+        u"البحث في الآيات"_s,
+        u"البحث في التفسير العربي"_s,
+        u"البحث في التفسير الكردي"_s,
+        u"البحث في التفسير الإنجليزي"_s,
         u"الانتقال إلى آية…"_s,
         u"السورة (رقمها أو اسمها):"_s,
         u"الآية:"_s,
@@ -17,6 +21,10 @@ const SearchCaptions& searchCaptions(UiLanguage language) {
     static const SearchCaptions english{
         u"Search"_s,
         u"Ignore letter forms and vowels"_s,
+        u"Search the verses"_s,
+        u"Search the Arabic explanation"_s,
+        u"Search the Kurdish explanation"_s,
+        u"Search the English explanation"_s,
         u"Go to Verse…"_s,
         u"Surah (number or name):"_s,
         u"Verse:"_s,
@@ -28,6 +36,10 @@ const SearchCaptions& searchCaptions(UiLanguage language) {
     static const SearchCaptions kurdish{
         u"گەڕان"_s,
         u"پشتگوێخستنی شێوەی پیت و بزوێن"_s,
+        u"گەڕان لە ئایەتەکاندا"_s,
+        u"گەڕان لە تەفسیری عەرەبیدا"_s,
+        u"گەڕان لە تەفسیری کوردیدا"_s,
+        u"گەڕان لە تەفسیری ئینگلیزیدا"_s,
         u"چوون بۆ ئایەت…"_s,
         u"سوورەت (ژمارە یان ناو):"_s,
         u"ئایەت:"_s,

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "MainWindowFixture.h"
 #include "RecordGrid.h"
@@ -345,6 +346,53 @@ class TestLiveSearch : public QObject {
         w.Command2->click();
         QVERIFY(fx.settle());
         QVERIFY(marked().isEmpty());
+    }
+
+    // The box searches an explanation: each verse with a word beginning so, once, in order, as
+    // many as a count straight from the source file finds.
+    void searchingTheExplanations_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("word");  // as a pattern over the source's text
+        QTest::newRow("English") << u"SearchEnglish"_s << u"en.hilali.txt"_s << u"Mercy"_s
+                                 << u"[Mm][Ee][Rr][Cc][Yy]"_s;
+        QTest::newRow("Arabic") << u"SearchArabic"_s << u"ar.muyassar.txt"_s << u"رحمة"_s
+                                << u"رحمة"_s;
+        QTest::newRow("Kurdish keyboard") << u"SearchKurdish"_s << u"ku.asan.txt"_s
+                                          << u"\u06CC\u0648\u0633\u0641"_s << u"[يی]وسف"_s;
+    }
+    void searchingTheExplanations() {
+        QFETCH(QString, choice);
+        QFETCH(QString, source);
+        QFETCH(QString, typed);
+        QFETCH(QString, word);
+        QFile file(QStringLiteral(ZEPHYRANE_SOURCES_DIR "/") + source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRegularExpression line(u"^\\d+\\|\\d+\\|.*(?<![\\p{L}\\p{N}\\p{Mn}])"_s + word,
+                                      QRegularExpression::MultilineOption);
+        const qsizetype expected = QString::fromUtf8(file.readAll()).count(line);
+        QVERIFY(expected > 10);
+
+        MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        w.findChild<QAction*>(choice)->trigger();
+        QVERIFY(!SettingsStore::read(SettingsStore::kSearchInKey).isEmpty());
+        MainWindowFixture::type(w.Text, typed);
+        RecordSource& results = *w.sources.Data1;
+        QCOMPARE(results.recordCount(), int(expected));
+        QStringList ordinals;
+        for (int row = 0; row < results.recordCount(); ++row)
+            ordinals.append(results.value(row, 0));
+        for (int row = 1; row < ordinals.size(); ++row)
+            QVERIFY(ordinals[row].toInt() > ordinals[row - 1].toInt());
+        const qint64 first = ordinals.front().toLongLong();
+        QCOMPARE(w.Text4->toPlainText(),
+                 u"( "_s + verseOf(first) + u" ) "_s + results.field(u"Num3"_s) + u"] \u0640"_s);
+        QVERIFY(w.Text4->extraSelections().isEmpty());
+        w.Text->clear();
+        QCOMPARE(results.recordCount(), 0);
     }
 
     // Go to a verse: reading mode on its surah, chosen as a reader would, the verse shown.

@@ -109,6 +109,12 @@ class TestMainWindow : public QObject {
                                    u"    Web2=Home Page"_s,
                                    u"SearchMenu=Search"_s,
                                    u"  TolerantSearch=Ignore letter forms and vowels"_s,
+                                   u"  ="_s,
+                                   u"  SearchVerses=Search the verses"_s,
+                                   u"  SearchArabic=Search the Arabic explanation"_s,
+                                   u"  SearchKurdish=Search the Kurdish explanation"_s,
+                                   u"  SearchEnglish=Search the English explanation"_s,
+                                   u"  ="_s,
                                    u"  GoToVerse=Go to Verse…"_s};
         QCOMPARE(menuTree(w.menuBar()), menus);
     }

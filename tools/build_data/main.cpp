@@ -61,9 +61,10 @@ void build(const QString& sourceFolder, const QString& runFolder) {
                                                         : "Windows-1256")
           << ", " << corpus.size() << " bytes\n";
 
-    const int words =
-        writeSearchDatabase(dataFolder + QStringLiteral("/AWAR.MDB"), sources.quranClean);
-    out() << "Data/AWAR.MDB: " << words << " word rows\n";
+    const SearchDatabaseRows rows =
+        writeSearchDatabase(dataFolder + QStringLiteral("/AWAR.MDB"), sources);
+    out() << "Data/AWAR.MDB: " << rows.words << " word rows, " << rows.explanations
+          << " explanation rows\n";
 
     reportVerseDatabase(
         writeVerseDatabase(dataFolder + QStringLiteral("/Quran.MDB"), sources.quranClean));
