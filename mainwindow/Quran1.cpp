@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "BY1.h"
+#include "CloseRequestWatch.h"
 #include "OpaqueWidget.h"
 #include "PaneTextLayout.h"
 #include "ProgramEnd.h"
@@ -13,6 +14,7 @@
 #include "StorageNotice.h"
 #include "SurahBox.h"
 #include "Surat1.h"
+#include "TypedListText.h"
 #include "VerseCopy.h"
 #include "WebSites.h"
 
@@ -77,6 +79,7 @@ void paneRow(QWidget* parent, int top, int fontWidth, QComboBox*& font, QComboBo
     copy = button(parent, names[3], copyCaption, {sizeLeft + 116, top, copyWidth, 24});
     font->setEditable(true);
     font->setInsertPolicy(QComboBox::NoInsert);
+    keepTypedText(font);
     bold->setText(u"Bold"_s);
 }
 
@@ -92,6 +95,7 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     new StorageNotice(*sources.Data2, this);
     bindToSettingsRow();
     connectHandlers();
+    watchCloseRequests(this, [this] { End1_Click(); });
 
     connect(&Timer1, &QTimer::timeout, this, &Quran1::Timer1_Timer);
     connect(&Timer6, &QTimer::timeout, this, &Quran1::Timer6_Timer);

@@ -143,8 +143,12 @@ class Quran1 : public QMainWindow {
     void switchLanguage(UiLanguage language);
     void showLanguage(UiLanguage language, CaptionVariant variant);
     void announceLanguage(UiLanguage language);
+    // Gives a surah copy window the captions of the interface language in force.
+    void showLanguageIn(Surat1& window) const;
 
     Skin Skin1{SkinKind::Green};
     MainWindowMode mode_ = MainWindowMode::Search;
+    // The captions of the interface language in force; none before a language is applied.
+    std::vector<Caption> captionsShown_;
     QPointer<Surat1> surat1_;
 };

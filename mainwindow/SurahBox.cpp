@@ -4,12 +4,14 @@
 #include <QSignalBlocker>
 
 #include "SurahCatalogue.h"
+#include "TypedListText.h"
 
 SurahBox::SurahBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     // Completion would rewrite what the user types; the box takes the text as typed.
     setCompleter(nullptr);
+    keepTypedText(this);
     setMaxVisibleItems(20);
     addItems(SurahCatalogue::instance().itemTexts());
     setCurrentIndex(-1);
