@@ -1,5 +1,6 @@
 #include "SurahBox.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -13,6 +14,9 @@ SurahBox::SurahBox(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     keepTypedText(this);
     setMaxVisibleItems(20);
+    // The names read from the right, in the box and in its list alike.
+    lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    view()->setLayoutDirection(Qt::RightToLeft);
     addItems(SurahCatalogue::instance().itemTexts());
     setCurrentIndex(-1);
     connect(this, &QComboBox::currentIndexChanged, this, &SurahBox::surahChanged);
