@@ -1,5 +1,6 @@
 // The main window's shell: its controls at creation, the two modes, the menus and the exit.
 #include <xcb/xcb.h>
+#include <QAbstractItemView>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTimer>
@@ -74,6 +75,23 @@ void sendCloseRequest(QWidget* window) {
     xcb_send_event(connection, 0, request.window, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&request));
     xcb_flush(connection);
+}
+
+// The leftmost and rightmost columns of dark ink in the middle band of what `widget` shows,
+// inside its frame.
+std::pair<int, int> inkColumns(QWidget* widget, const QRect& area) {
+    const QImage shot = widget->grab(area).toImage();
+    int left = shot.width();
+    int right = -1;
+    for (int y = shot.height() / 4; y < shot.height() * 3 / 4; ++y) {
+        for (int x = 3; x < shot.width() - 3; ++x) {
+            if (qGray(shot.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
 }
 
 const QString kSearchColumn = u"VV------dE"_s;
@@ -160,6 +178,41 @@ class TestMainWindow : public QObject {
         w.Combo2->setEditText(u"Typed Font"_s);
         QCOMPARE(fx.storedValue(u"KurdNo"_s), u"44"_s);
         QCOMPARE(fx.storedValue(u"Aia"_s), u"Typed Font"_s);
+    }
+
+    // Latin or Arabic, the search box shows its text at its right edge; the surah list shows
+    // its entries on the same side as its box.
+    void searchBoxAndSurahListKeepToTheRight_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Latin") << u"abc"_s;
+        QTest::newRow("Arabic") << u"الرحمن"_s;
+    }
+    void searchBoxAndSurahListKeepToTheRight() {
+        QFETCH(QString, text);
+        MainWindowFixture fx(Stored{{u"Kalima"_s, text}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        const auto [left, right] = inkColumns(w.Text, w.Text->rect());
+        QVERIFY2(left > w.Text->width() / 2 && right > w.Text->width() - 16,
+                 qPrintable(u"ink from %1 to %2"_s.arg(left).arg(right)));
+
+        w.Command2->click();
+        QVERIFY(fx.settle());
+        w.Combo1->lineEdit()->clear();
+        MainWindowFixture::type(w.Combo1->lineEdit(), text);
+        const auto [boxLeft, boxRight] =
+            inkColumns(w.Combo1->lineEdit(), w.Combo1->lineEdit()->rect());
+        QVERIFY(boxLeft > w.Combo1->lineEdit()->width() / 2);
+        w.Combo1->setCurrentIndex(0);
+        w.Combo1->showPopup();
+        QAbstractItemView* list = w.Combo1->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        const QRect first = list->visualRect(list->model()->index(1, 0));  // not highlighted
+        const auto [itemLeft, itemRight] = inkColumns(list->viewport(), first);
+        QVERIFY2(itemLeft > first.width() / 3 && itemRight > first.width() - 24,
+                 qPrintable(
+                     u"ink from %1 to %2 of %3"_s.arg(itemLeft).arg(itemRight).arg(first.width())));
+        w.Combo1->hidePopup();
     }
 
     void readingAndSearchModes() {
