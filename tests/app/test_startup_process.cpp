@@ -247,7 +247,8 @@ class TestStartupProcess : public QObject {
         QVERIFY(second.waitForFinished(15000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(second.readAllStandardError(), "  The Vire Vozov is Startted .....!!!!! \n");
+        QCOMPARE(second.readAllStandardError(),
+                 u"\u200F  The Vire Vozov is Startted .....!!!!! \n"_s.toUtf8());
         QCOMPARE(first.state(), QProcess::Running);
 
         // A killed instance leaves its lock file behind; it must not block the next start.
