@@ -2,9 +2,11 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "BY1.h"
 #include "CloseRequestWatch.h"
+#include "NoBrowserMessage.h"
 #include "OpaqueWidget.h"
 #include "PaneTextLayout.h"
 #include "ProgramEnd.h"
@@ -277,8 +279,8 @@ void Quran1::connectHandlers() {
     connect(Ar, &QAction::triggered, this, &Quran1::Ar_Click);
     connect(En, &QAction::triggered, this, &Quran1::En_Click);
     connect(Ku, &QAction::triggered, this, &Quran1::Ku_Click);
-    connect(Web1, &QAction::triggered, this, [] { WebSites::open(WebSites::kIslamicSiteHost); });
-    connect(Web2, &QAction::triggered, this, [] { WebSites::open(WebSites::kMakerSiteHost); });
+    connect(Web1, &QAction::triggered, this, [this] { openPage(WebSites::islamicSite()); });
+    connect(Web2, &QAction::triggered, this, [this] { openPage(WebSites::programPage()); });
 
     const std::pair<QObject*, VerseCopy> copies[] = {
         {Command4, VerseCopy::Verse},        {CopyA, VerseCopy::Verse},
@@ -303,6 +305,19 @@ void Quran1::Command3_Click() {
     auto* about = new BY1(this);
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
+}
+
+void Quran1::openPage(const QUrl& page) {
+    if (WebSites::open(page))
+        return;
+    const UiLanguage language = languageStoredAs(Text2()).value_or(UiLanguage::English);
+    QMessageBox box(
+        QMessageBox::Warning, windowTitle(),
+        noBrowserMessage(language, page.isLocalFile() ? page.toLocalFile() : page.toString()),
+        QMessageBox::Ok, this);
+    if (language != UiLanguage::English)
+        box.setLayoutDirection(Qt::RightToLeft);
+    box.exec();
 }
 
 void Quran1::closeEvent(QCloseEvent* event) {

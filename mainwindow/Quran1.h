@@ -143,6 +143,8 @@ class Quran1 : public QMainWindow {
     void switchLanguage(UiLanguage language);
     void showLanguage(UiLanguage language, CaptionVariant variant);
     void announceLanguage(UiLanguage language);
+    // Shows a page of the Help menu, or says in the interface language that it cannot.
+    void openPage(const QUrl& page);
     // Gives a surah copy window the captions of the interface language in force.
     void showLanguageIn(Surat1& window) const;
 

@@ -143,9 +143,9 @@ std::vector<Caption> captionSet(UiLanguage language, CaptionVariant variant) {
         const char16_t* text = variantText(language, variant, row.target);
         captions.push_back({row.target, QString::fromUtf16(text ? text : textOf(row, language))});
     }
-    // The sites' captions are the same in every language.
+    // The pages' captions are the same in every language.
     captions.push_back({CaptionTarget::Web1, WebSites::caption(WebSites::kIslamicSiteHost)});
-    captions.push_back({CaptionTarget::Web2, WebSites::caption(WebSites::kMakerSiteHost)});
+    captions.push_back({CaptionTarget::Web2, WebSites::caption(WebSites::kProgramPageName)});
     return captions;
 }
 

@@ -32,7 +32,7 @@ std::map<QString, QString> expectedCaptions(int column, const QString& variant) 
             expected[u"Quran1."_s + QString::fromUtf16(row.control)] = QString::fromUtf16(row.text);
     }
     expected[u"Quran1.Web1"_s] = u" < "_s + WebSites::kIslamicSiteHost + u" > "_s;
-    expected[u"Quran1.Web2"_s] = u" < "_s + WebSites::kMakerSiteHost + u" > "_s;
+    expected[u"Quran1.Web2"_s] = u" < "_s + WebSites::kProgramPageName + u" > "_s;
     return expected;
 }
 
