@@ -416,7 +416,10 @@ class TestStartupProcess : public QObject {
         QProcess process;
         installation.start(process);
         // Past the splash and the hand-over, the program keeps running.
-        QVERIFY(!process.waitForFinished(4000));
+        QVERIFY2(
+            !process.waitForFinished(4000),
+            qPrintable(u"ended with %1 %2: "_s.arg(process.exitStatus()).arg(process.exitCode()) +
+                       QString::fromLocal8Bit(process.readAllStandardError())));
         process.kill();
         process.waitForFinished();
         QVERIFY2(!process.readAllStandardError().contains("Data/"), "no start-up failure");
