@@ -8,7 +8,9 @@
 using namespace Qt::StringLiterals;
 
 void setUpSecondInstanceMessage(QMessageBox& box) {
-    box.setText(u"  The Vire Vozov is Startted .....!!!!! "_s);
+    // A label reads its text in the text's own direction; the leading right-to-left mark makes
+    // the line right to left, the "!!!!!" at its left end.
+    box.setText(u"\u200F  The Vire Vozov is Startted .....!!!!! "_s);
     box.setWindowTitle(u"The Vire Vozov"_s);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);

@@ -7,6 +7,7 @@
 #include "SecondInstance.h"
 #include "SplashPicture.h"
 #include "StartupFailure.h"
+#include "WindowSystemFlush.h"
 
 using namespace Qt::StringLiterals;
 
@@ -81,4 +82,6 @@ void Start1::paintEvent(QPaintEvent*) {
 void Start1::setFadeLevel(int level) {
     Tex = QString::number(level);
     setWindowOpacity(level / 255.0);
+    // Each step is seen on its tick, not with the next batch of window changes.
+    sendWindowChangesNow();
 }

@@ -3,9 +3,12 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "BY1.h"
+#include "CloseRequestWatch.h"
 #include "ExactCopyEdit.h"
+#include "NoBrowserMessage.h"
 #include "OpaqueWidget.h"
 #include "PaneTextLayout.h"
 #include "ProgramEnd.h"
@@ -17,6 +20,7 @@
 #include "StorageNotice.h"
 #include "SurahBox.h"
 #include "Surat1.h"
+#include "TypedListText.h"
 #include "VerseCopy.h"
 #include "WebSites.h"
 
@@ -69,18 +73,18 @@ QAction* item(QMenu* menu, const QString& name, const QString& caption) {
     return action;
 }
 
-// Makes the controls under a pane (font list, size list, bold box, copy button) into the
-// window's members of those names.
-void paneRow(QWidget* parent, int top, int fontWidth, QComboBox*& font, QComboBox*& size,
-             QCheckBox*& bold, QPushButton*& copy, const QStringList& names,
-             const QString& copyCaption, int copyWidth) {
-    const int sizeLeft = 8 + fontWidth + 4;
-    font = control<QComboBox>(parent, names[0], {8, top, fontWidth, 24});
-    size = control<QComboBox>(parent, names[1], {sizeLeft, top, 46, 24});
-    bold = control<QCheckBox>(parent, names[2], {sizeLeft + 50, top, 62, 24});
-    copy = button(parent, names[3], copyCaption, {sizeLeft + 116, top, copyWidth, 24});
+// Makes the style controls under a pane (font list, size list, bold box) into the window's
+// members of those names, on one row from `at`. The font list is wide enough for every name
+// it offers, in its field and in its list.
+void styleRow(QWidget* parent, QPoint at, int fontWidth, QComboBox*& font, QComboBox*& size,
+              QCheckBox*& bold, const QStringList& names) {
+    font = control<QComboBox>(parent, names[0], {at.x(), at.y(), fontWidth, 24});
+    size = control<QComboBox>(parent, names[1], {at.x() + fontWidth + 4, at.y(), 46, 24});
+    bold = control<QCheckBox>(parent, names[2], {at.x() + fontWidth + 54, at.y(), 62, 24});
     font->setEditable(true);
     font->setInsertPolicy(QComboBox::NoInsert);
+    font->view()->setTextElideMode(Qt::ElideNone);
+    keepTypedText(font);
     bold->setText(u"Bold"_s);
 }
 
@@ -96,6 +100,7 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     new StorageNotice(*sources.Data2, this);
     bindToSettingsRow();
     connectHandlers();
+    watchCloseRequests(this, [this] { End1_Click(); });
 
     connect(&Timer1, &QTimer::timeout, this, &Quran1::Timer1_Timer);
     connect(&Timer6, &QTimer::timeout, this, &Quran1::Timer6_Timer);
@@ -128,34 +133,39 @@ void Quran1::createControls() {
     const QColor teal(0, 64, 64);
     const auto right = Qt::AlignRight;
     Text4 = pane(Frame1, u"Text4"_s, olive, right);
-    Text4->setGeometry(8, 20, 673, 126);
+    Text4->setGeometry(8, 20, 673, 98);
     TE2 = pane(Frame4, u"TE2"_s, teal, right);
-    TE2->setGeometry(8, 20, 329, 164);
+    TE2->setGeometry(8, 20, 329, 136);
     Te1 = pane(Frame5, u"Te1"_s, teal, right);
-    Te1->setGeometry(8, 20, 329, 164);
+    Te1->setGeometry(8, 20, 329, 136);
     TE3 = pane(Frame3, u"TE3"_s, teal, Qt::AlignLeft);
     TE3->setGeometry(8, 20, 673, 54);
 
-    // The verse pane's style controls and the five verse copy buttons.
-    paneRow(Frame1, 152, 104, Combo2, Combo6, Check0, Command4,
-            {u"Combo2"_s, u"Combo6"_s, u"Check0"_s, u"Command4"_s}, u"A'ia Copy"_s, 86);
-    Command8 = button(Frame1, u"Command8"_s, u"A'ia + All "_s, {322, 152, 84, 24});
-    Command7 = button(Frame1, u"Command7"_s, u"A'ia + Arabic "_s, {410, 152, 92, 24});
-    Command6 = button(Frame1, u"Command6"_s, u"A'ia + Kurdish"_s, {506, 152, 84, 24});
-    Command5 = button(Frame1, u"Command5"_s, u"A'ia + English"_s, {594, 152, 90, 24});
-    paneRow(Frame4, 190, 104, Combo4, Combo8, Check3, Command10,
-            {u"Combo4"_s, u"Combo8"_s, u"Check3"_s, u"Command10"_s}, u"A'ia + Kurdish"_s, 105);
-    paneRow(Frame5, 190, 104, Combo3, Combo7, Check1, Command9,
-            {u"Combo3"_s, u"Combo7"_s, u"Check1"_s, u"Command9"_s}, u"A'ia+Arabic "_s, 105);
-    paneRow(Frame3, 80, 150, Combo5, Combo9, Check2, Command11,
-            {u"Combo5"_s, u"Combo9"_s, u"Check2"_s, u"Command11"_s}, u"A'ia + English"_s, 110);
+    // Under each pane its style controls, then its copy buttons (the English pane has room for
+    // both on one row).
+    styleRow(Frame1, {8, 124}, 150, Combo2, Combo6, Check0,
+             {u"Combo2"_s, u"Combo6"_s, u"Check0"_s});
+    Command4 = button(Frame1, u"Command4"_s, u"A'ia Copy"_s, {8, 154, 132, 24});
+    Command8 = button(Frame1, u"Command8"_s, u"A'ia + All "_s, {144, 154, 132, 24});
+    Command7 = button(Frame1, u"Command7"_s, u"A'ia + Arabic "_s, {280, 154, 132, 24});
+    Command6 = button(Frame1, u"Command6"_s, u"A'ia + Kurdish"_s, {416, 154, 132, 24});
+    Command5 = button(Frame1, u"Command5"_s, u"A'ia + English"_s, {552, 154, 132, 24});
+    styleRow(Frame4, {8, 162}, 160, Combo4, Combo8, Check3,
+             {u"Combo4"_s, u"Combo8"_s, u"Check3"_s});
+    Command10 = button(Frame4, u"Command10"_s, u"A'ia + Kurdish"_s, {8, 190, 160, 24});
+    styleRow(Frame5, {8, 162}, 160, Combo3, Combo7, Check1,
+             {u"Combo3"_s, u"Combo7"_s, u"Check1"_s});
+    Command9 = button(Frame5, u"Command9"_s, u"A'ia+Arabic "_s, {8, 190, 160, 24});
+    styleRow(Frame3, {8, 80}, 160, Combo5, Combo9, Check2, {u"Combo5"_s, u"Combo9"_s, u"Check2"_s});
+    Command11 = button(Frame3, u"Command11"_s, u"A'ia + English"_s, {290, 80, 130, 24});
 
     // Search and reading controls at the head of the grids' frame.
     Command2 = button(Frame2, u"Command2"_s, u"القرآن الكريم"_s, {8, 18, 122, 26});
     Command1 = button(Frame2, u"Command1"_s, u"البحث"_s, {135, 18, 122, 26});
     Command1->setEnabled(false);
     Text = control<QLineEdit>(Frame2, u"Text"_s, {8, 50, 249, 28});
-    Text->setAlignment(Qt::AlignRight);
+    // At the right edge whatever the text's direction, as the panes are.
+    Text->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
     Combo1 = new SurahBox(Frame2);
     Combo1->setObjectName(u"Combo1"_s);
     Combo1->setGeometry(8, 50, 249, 28);
@@ -311,8 +321,8 @@ void Quran1::connectHandlers() {
     connect(goToVerse_, &QAction::triggered, this, &Quran1::GoToVerse_Click);
     for (const auto& [choice, table] : searchIn_)
         connect(choice, &QAction::triggered, this, &Quran1::SearchIn_Click);
-    connect(Web1, &QAction::triggered, this, [] { WebSites::open(WebSites::kIslamicSiteHost); });
-    connect(Web2, &QAction::triggered, this, [] { WebSites::open(WebSites::kMakerSiteHost); });
+    connect(Web1, &QAction::triggered, this, [this] { openPage(WebSites::islamicSite()); });
+    connect(Web2, &QAction::triggered, this, [this] { openPage(WebSites::programPage()); });
 
     const std::pair<QObject*, VerseCopy> copies[] = {
         {Command4, VerseCopy::Verse},        {CopyA, VerseCopy::Verse},
@@ -334,6 +344,19 @@ void Quran1::Command3_Click() {
     auto* about = new BY1(this);
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
+}
+
+void Quran1::openPage(const QUrl& page) {
+    if (WebSites::open(page))
+        return;
+    const UiLanguage language = languageStoredAs(Text2()).value_or(UiLanguage::English);
+    QMessageBox box(
+        QMessageBox::Warning, windowTitle(),
+        noBrowserMessage(language, page.isLocalFile() ? page.toLocalFile() : page.toString()),
+        QMessageBox::Ok, this);
+    if (language != UiLanguage::English)
+        box.setLayoutDirection(Qt::RightToLeft);
+    box.exec();
 }
 
 void Quran1::closeEvent(QCloseEvent* event) {

@@ -160,6 +160,10 @@ class Quran1 : public QMainWindow {
     void announceLanguage(UiLanguage language);
     void createSearchMenu();
     void captionSearchMenu();  // in the interface language in force
+    // Shows a page of the Help menu, or says in the interface language that it cannot.
+    void openPage(const QUrl& page);
+    // Gives a surah copy window the captions of the interface language in force.
+    void showLanguageIn(Surat1& window) const;
 
     // The Search menu of the additions beside the specified search.
     QMenu* searchMenu_ = nullptr;
@@ -169,10 +173,12 @@ class Quran1 : public QMainWindow {
     QString searchTable_;
     UiLanguage language_ = UiLanguage::English;
 
-    Skin Skin1{SkinKind::Green};
-    MainWindowMode mode_ = MainWindowMode::Search;
     // The texts last written into the panes, which the copies take exactly as written: a
     // pane's read-back turns a no-break space into a blank.
     PaneTexts shown_;
+    Skin Skin1{SkinKind::Green};
+    MainWindowMode mode_ = MainWindowMode::Search;
+    // The captions of the interface language in force; none before a language is applied.
+    std::vector<Caption> captionsShown_;
     QPointer<Surat1> surat1_;
 };

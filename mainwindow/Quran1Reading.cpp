@@ -104,8 +104,10 @@ void Quran1::Surat_Click() {
 }
 
 Surat1* Quran1::surat1() {
-    if (!surat1_)
+    if (!surat1_) {
         surat1_ = new Surat1(this);
+        showLanguageIn(*surat1_);
+    }
     return surat1_;
 }
 

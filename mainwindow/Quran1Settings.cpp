@@ -169,12 +169,17 @@ void Quran1::switchLanguage(UiLanguage language) {
 }
 
 void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
-    writeCaptions(*this, captionSet(language, variant));
+    captionsShown_ = captionSet(language, variant);
+    writeCaptions(*this, captionsShown_);
     language_ = language;
     captionSearchMenu();
     Ar->setChecked(language == UiLanguage::Arabic);
     En->setChecked(language == UiLanguage::English);
     Ku->setChecked(language == UiLanguage::Kurdish);
+}
+
+void Quran1::showLanguageIn(Surat1& window) const {
+    writeSurahCopyCaptions(window, captionsShown_);
 }
 
 // Stores the language and shows its count word; the new captions get the skin.

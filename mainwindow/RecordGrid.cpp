@@ -2,13 +2,18 @@
 
 #include <QHeaderView>
 
+#include "CaptionedHeader.h"
 #include "GridCellDelegate.h"
 #include "OpaqueWidget.h"
 #include "RecordSetModel.h"
 #include "RecordSource.h"
 
 RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget* parent)
-    : QTableView(parent), source_(source), model_(new RecordSetModel(source, columns, this)) {
+    : QTableView(parent),
+      source_(source),
+      model_(new RecordSetModel(source, columns, this)),
+      header_(new CaptionedHeader(this)) {
+    setHorizontalHeader(header_);
     setModel(model_);
     setItemDelegate(new GridCellDelegate(this));
     OpaqueWidget::keepScrollArea(this, {});
@@ -35,6 +40,14 @@ RecordGrid::RecordGrid(RecordSource* source, const QStringList& columns, QWidget
         source_->moveTo(index.row());
         emit rowClicked();
     });
+}
+
+QString RecordGrid::caption() const {
+    return header_->caption();
+}
+
+void RecordGrid::setCaption(const QString& caption) {
+    header_->setCaption(caption);
 }
 
 void RecordGrid::showCurrentRecord() {

@@ -2,6 +2,7 @@
 
 #include <QTableView>
 
+class CaptionedHeader;
 class RecordSource;
 class RecordSetModel;
 
@@ -14,6 +15,10 @@ class RecordGrid : public QTableView {
   public:
     RecordGrid(RecordSource* source, const QStringList& columns, QWidget* parent = nullptr);
 
+    // The caption above the column headers; none while it is empty.
+    QString caption() const;
+    void setCaption(const QString& caption);
+
   signals:
     void rowClicked();
     void cellMoved();
@@ -23,5 +28,6 @@ class RecordGrid : public QTableView {
 
     RecordSource* source_;
     RecordSetModel* model_;
+    CaptionedHeader* header_;
     bool following_ = false;
 };

@@ -1,16 +1,22 @@
 #include "SurahBox.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "SurahCatalogue.h"
+#include "TypedListText.h"
 
 SurahBox::SurahBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     // Completion would rewrite what the user types; the box takes the text as typed.
     setCompleter(nullptr);
+    keepTypedText(this);
     setMaxVisibleItems(20);
+    // The names read from the right, in the box and in its list alike.
+    lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    view()->setLayoutDirection(Qt::RightToLeft);
     addItems(SurahCatalogue::instance().itemTexts());
     setCurrentIndex(-1);
     connect(this, &QComboBox::currentIndexChanged, this, &SurahBox::surahChanged);

@@ -1,12 +1,22 @@
 #include "WebSites.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QUrl>
+#include <QDir>
 
 namespace WebSites {
 
-void open(const QString& host) {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("https://") + host + QLatin1Char('/')));
+QUrl islamicSite() {
+    return QUrl(QStringLiteral("https://") + kIslamicSiteHost + QLatin1Char('/'));
+}
+
+QUrl programPage() {
+    return QUrl::fromLocalFile(
+        QDir(QCoreApplication::applicationDirPath()).filePath(kProgramPageName));
+}
+
+bool open(const QUrl& page) {
+    return QDesktopServices::openUrl(page);
 }
 
 }  // namespace WebSites

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
-// The two sites of the Help menu: the source of the program's texts, and the maker's page.
+// The two pages of the Help menu: the site of the program's texts, and the program's own page,
+// a file installed beside the program, which opens without a network.
 namespace WebSites {
 
 inline const QString kIslamicSiteHost = QStringLiteral("tanzil.net");
-inline const QString kMakerSiteHost = QStringLiteral("zephyrane.example");
+inline const QString kProgramPageName = QStringLiteral("zephyrane.html");
 
-// " < host > ", as the menu shows a site in every language.
-inline QString caption(const QString& host) {
-    return QStringLiteral(" < ") + host + QStringLiteral(" > ");
+// " < name > ", as the menu shows a page in every language.
+inline QString caption(const QString& name) {
+    return QStringLiteral(" < ") + name + QStringLiteral(" > ");
 }
 
-void open(const QString& host);
+QUrl islamicSite();
+QUrl programPage();
+
+// Shows `page` in the user's web browser; false when no browser could be started.
+bool open(const QUrl& page);
 
 }  // namespace WebSites

@@ -56,7 +56,7 @@ enum class CaptionTarget {
     Text6,
     Web1,
     Web2,
-    // The surah copy window.
+    // The surah copy window, after every target of the main window.
     Surat1,
     Surat1Frame1,
     Surat1Frame2,

@@ -84,46 +84,70 @@ void write(Quran1& window, CaptionTarget target, const QString& text) {
         case CaptionTarget::Frame3:
             return window.Frame3->setTitle(text);
         case CaptionTarget::DBGrid1:
-            return window.DBGrid1->setWindowTitle(text);
+            return window.DBGrid1->setCaption(text);
         case CaptionTarget::DBGrid2:
-            return window.DBGrid2->setWindowTitle(text);
+            return window.DBGrid2->setCaption(text);
         case CaptionTarget::Text8:
             return window.Text8->setText(text);
         case CaptionTarget::Text6:
             window.Text6 = text;
             return;
-        case CaptionTarget::Surat1:
-            return window.surat1()->setWindowTitle(text);
-        case CaptionTarget::Surat1Frame1:
-            return window.surat1()->Frame1->setTitle(text);
-        case CaptionTarget::Surat1Frame2:
-            return window.surat1()->Frame2->setTitle(text);
-        case CaptionTarget::Surat1Check11:
-            return window.surat1()->Check11->setText(text);
-        case CaptionTarget::Surat1Check12:
-            return window.surat1()->Check12->setText(text);
-        case CaptionTarget::Surat1Check13:
-            return window.surat1()->Check13->setText(text);
-        case CaptionTarget::Surat1Check14:
-            return window.surat1()->Check14->setText(text);
-        case CaptionTarget::Surat1Check15:
-            return window.surat1()->Check15->setText(text);
-        case CaptionTarget::Surat1La1:
-            return window.surat1()->La1->setText(text);
-        case CaptionTarget::Surat1La2:
-            return window.surat1()->La2->setText(text);
-        case CaptionTarget::Surat1Command4:
-            return window.surat1()->Command4->setText(text);
-        case CaptionTarget::Surat1Command5:
-            return window.surat1()->Command5->setText(text);
-        case CaptionTarget::Surat1Command1:
-            return window.surat1()->Command1->setText(text);
+        default:
+            return;  // a caption of the surah copy window
     }
+}
+
+void write(Surat1& window, CaptionTarget target, const QString& text) {
+    switch (target) {
+        case CaptionTarget::Surat1:
+            return window.setWindowTitle(text);
+        case CaptionTarget::Surat1Frame1:
+            return window.Frame1->setTitle(text);
+        case CaptionTarget::Surat1Frame2:
+            return window.Frame2->setTitle(text);
+        case CaptionTarget::Surat1Check11:
+            return window.Check11->setText(text);
+        case CaptionTarget::Surat1Check12:
+            return window.Check12->setText(text);
+        case CaptionTarget::Surat1Check13:
+            return window.Check13->setText(text);
+        case CaptionTarget::Surat1Check14:
+            return window.Check14->setText(text);
+        case CaptionTarget::Surat1Check15:
+            return window.Check15->setText(text);
+        case CaptionTarget::Surat1La1:
+            return window.La1->setText(text);
+        case CaptionTarget::Surat1La2:
+            return window.La2->setText(text);
+        case CaptionTarget::Surat1Command4:
+            return window.Command4->setText(text);
+        case CaptionTarget::Surat1Command5:
+            return window.Command5->setText(text);
+        case CaptionTarget::Surat1Command1:
+            return window.Command1->setText(text);
+        default:
+            return;  // a caption of the main window
+    }
+}
+
+bool isSurahCopyCaption(CaptionTarget target) {
+    return target >= CaptionTarget::Surat1;
 }
 
 }  // namespace
 
 void writeCaptions(Quran1& window, const std::vector<Caption>& captions) {
-    for (const Caption& caption : captions)
-        write(window, caption.target, caption.text);
+    for (const Caption& caption : captions) {
+        if (isSurahCopyCaption(caption.target))
+            write(*window.surat1(), caption.target, caption.text);
+        else
+            write(window, caption.target, caption.text);
+    }
+}
+
+void writeSurahCopyCaptions(Surat1& window, const std::vector<Caption>& captions) {
+    for (const Caption& caption : captions) {
+        if (isSurahCopyCaption(caption.target))
+            write(window, caption.target, caption.text);
+    }
 }

@@ -1,5 +1,8 @@
 #include "PaneStyleRules.h"
 
+#include <QLocale>
+#include <cmath>
+
 #include "DecimalText.h"
 #include "FontSubstitutions.h"
 
@@ -8,7 +11,9 @@ using namespace Qt::StringLiterals;
 namespace PaneStyleRules {
 
 bool flagSaysBold(QStringView flag) {
-    return DecimalText::roundedValue(flag) == 0;
+    bool isNumber = false;
+    const double value = QLocale::c().toDouble(flag.trimmed(), &isNumber);
+    return !isNumber || !std::isfinite(value) || value == 0;
 }
 
 QString flagFor(bool bold) {

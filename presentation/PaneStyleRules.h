@@ -8,8 +8,8 @@
 // How a pane's style controls turn into its font.
 namespace PaneStyleRules {
 
-// A bold flag says bold when its numeric value is 0: "0", but also the empty text and any text
-// that is not a number. Any other number says not bold.
+// A bold flag says bold when it is the number 0 ("0", " -0.0 ") and when it is no number at all
+// (the empty text, "x", "5x"). Any other number, "0.4" or "1", says not bold.
 bool flagSaysBold(QStringView flag);
 // The flag a bold box writes: "0" ticked, "1" unticked.
 QString flagFor(bool bold);

@@ -4,7 +4,7 @@
 zephyrane_packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libsqlite3-dev
-  xvfb xauth
+  xvfb xauth libxcb1-dev
   fonts-hosny-amiri fonts-noto-core fonts-dejavu-core fonts-liberation2
 )
 

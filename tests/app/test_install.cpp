@@ -65,7 +65,7 @@ class TestInstall : public QObject {
         QCOMPARE(entry.at(u"Exec"_s), u"\""_s + folder + u"/zephyrane\""_s);
         QVERIFY(QFileInfo(entry.at(u"Icon"_s)).isFile());
         for (const QString& file : {u"Data/6.HTA"_s, u"Data/Quran.MDB"_s, u"Data/AWAR.MDB"_s,
-                                    u"Wave.Wav"_s, u"zephyrane"_s})
+                                    u"Wave.Wav"_s, u"zephyrane"_s, u"zephyrane.html"_s})
             QVERIFY2(QFileInfo::exists(folder + u'/' + file), qPrintable(file));
         QVERIFY(QFileInfo(prefix.filePath(u"bin/zephyrane"_s)).isExecutable());
 

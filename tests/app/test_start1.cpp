@@ -127,7 +127,8 @@ class TestStart1 : public QObject {
 
         QMessageBox box;
         setUpSecondInstanceMessage(box);
-        QCOMPARE(box.text(), u"  The Vire Vozov is Startted .....!!!!! "_s);
+        // The message, read right to left.
+        QCOMPARE(box.text(), u"\u200F  The Vire Vozov is Startted .....!!!!! "_s);
         QCOMPARE(box.windowTitle(), u"The Vire Vozov"_s);
         QCOMPARE(box.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(box.icon(), QMessageBox::NoIcon);

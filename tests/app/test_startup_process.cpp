@@ -1,9 +1,12 @@
+#include <poll.h>
+#include <xcb/xcb.h>
 #include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "PrivateXServer.h"
 #include "SingleInstanceLock.h"
 #include "SqliteDatabase.h"
 
@@ -39,9 +42,11 @@ class Installation {
         return config_.filePath(u"Vediv 3Azez/Vediv 3Azez.conf"_s);
     }
 
-    void start(QProcess& process) const {
+    // Offscreen, or on the X display `display`.
+    void start(QProcess& process, const QString& display = {}) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"QT_QPA_PLATFORM"_s, display.isEmpty() ? u"offscreen"_s : u"xcb"_s);
+        environment.insert(u"DISPLAY"_s, display);
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtime_.path());
         environment.insert(u"XDG_CONFIG_HOME"_s, config_.path());
         process.setProcessEnvironment(environment);
@@ -115,6 +120,109 @@ QByteArray withFiveFields(const QByteArray& corpus, int line) {
     return lines.join('\n');
 }
 
+// One change of a window's opacity as the X server saw it: when the server made it, and the
+// alpha the window had when the watcher asked right after.
+struct OpacityChange {
+    xcb_timestamp_t serverTime;
+    int alpha;
+};
+
+// A client of the X server that records every change of the opacity of every top-level
+// window from the moment the window is created.
+class OpacityWatcher {
+  public:
+    explicit OpacityWatcher(const QString& display)
+        : connection_(xcb_connect(display.toLatin1().constData(), nullptr)) {
+        if (xcb_connection_has_error(connection_))
+            return;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root, XCB_CW_EVENT_MASK, &mask);
+        const char name[] = "_NET_WM_WINDOW_OPACITY";
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection_, xcb_intern_atom(connection_, 0, sizeof name - 1, name), nullptr);
+        if (reply)
+            opacity_ = reply->atom;
+        std::free(reply);
+    }
+    ~OpacityWatcher() { xcb_disconnect(connection_); }
+    OpacityWatcher(const OpacityWatcher&) = delete;
+    OpacityWatcher& operator=(const OpacityWatcher&) = delete;
+
+    bool isValid() const { return !xcb_connection_has_error(connection_) && opacity_ != 0; }
+
+    // Records until `done` holds for a window's changes; false when the server goes away or
+    // nothing happens for half a minute.
+    bool watchUntil(const std::function<bool(const std::vector<OpacityChange>&)>& done) {
+        for (;;) {
+            pollfd connection{xcb_get_file_descriptor(connection_), POLLIN, 0};
+            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+            if (!event) {
+                if (xcb_connection_has_error(connection_) || poll(&connection, 1, 30000) <= 0)
+                    return false;
+                continue;
+            }
+            const std::optional<xcb_window_t> changed = take(event);
+            std::free(event);
+            if (changed && done(changes_[*changed]))
+                return true;
+        }
+    }
+
+    const std::map<xcb_window_t, std::vector<OpacityChange>>& changes() const { return changes_; }
+
+  private:
+    // Follows a new window; returns the window whose opacity `event` reports changed.
+    std::optional<xcb_window_t> take(const xcb_generic_event_t* event) {
+        switch (event->response_type & 0x7f) {
+            case XCB_CREATE_NOTIFY: {
+                const auto* created = reinterpret_cast<const xcb_create_notify_event_t*>(event);
+                const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+                xcb_change_window_attributes(connection_, created->window, XCB_CW_EVENT_MASK,
+                                             &mask);
+                xcb_flush(connection_);
+                return std::nullopt;
+            }
+            case XCB_PROPERTY_NOTIFY: {
+                const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+                if (property->atom != opacity_ || property->state != XCB_PROPERTY_NEW_VALUE)
+                    return std::nullopt;
+                changes_[property->window].push_back({property->time, alpha(property->window)});
+                return property->window;
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+
+    int alpha(xcb_window_t window) {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection_,
+            xcb_get_property(connection_, 0, window, opacity_, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        int value = -1;
+        if (reply && xcb_get_property_value_length(reply) == 4) {
+            std::uint32_t opacity = 0;
+            std::memcpy(&opacity, xcb_get_property_value(reply), 4);
+            value = int(qRound64(double(opacity) * 255 / 0xffffffffu));
+        }
+        std::free(reply);
+        return value;
+    }
+
+    xcb_connection_t* connection_;
+    xcb_atom_t opacity_ = 0;
+    std::map<xcb_window_t, std::vector<OpacityChange>> changes_;
+};
+
+// The most changes of `fade` that the server made in one and the same millisecond.
+qsizetype mostInOneMillisecond(const std::vector<OpacityChange>& fade) {
+    std::map<xcb_timestamp_t, qsizetype> perMillisecond;
+    qsizetype most = 0;
+    for (const OpacityChange& change : fade)
+        most = std::max(most, ++perMillisecond[change.serverTime]);
+    return most;
+}
+
 }  // namespace
 
 class TestStartupProcess : public QObject {
@@ -139,7 +247,8 @@ class TestStartupProcess : public QObject {
         QVERIFY(second.waitForFinished(15000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(second.readAllStandardError(), "  The Vire Vozov is Startted .....!!!!! \n");
+        QCOMPARE(second.readAllStandardError(),
+                 u"\u200F  The Vire Vozov is Startted .....!!!!! \n"_s.toUtf8());
         QCOMPARE(first.state(), QProcess::Running);
 
         // A killed instance leaves its lock file behind; it must not block the next start.
@@ -148,6 +257,52 @@ class TestStartupProcess : public QObject {
         QVERIFY(QFile::exists(lockFile));
         SingleInstanceLock next(lockFile);
         QVERIFY(next.tryLock());
+    }
+
+    // On a real display every step of the two fades reaches the X server on its own tick.
+    void splashFadesStepByStepOnTheDisplay() {
+        PrivateXServer server;
+        QVERIFY2(!server.display().isEmpty(), "Xvfb starts");
+        OpacityWatcher watcher(server.display());
+        QVERIFY(watcher.isValid());
+        Installation installation;
+        QVERIFY(installation.isValid());
+        QProcess program;
+        installation.start(program, server.display());
+
+        // Done once a window has come down to alpha 0 after it was fully opaque.
+        const bool faded = watcher.watchUntil([](const std::vector<OpacityChange>& changes) {
+            const auto opaque = std::find_if(changes.begin(), changes.end(),
+                                             [](const OpacityChange& c) { return c.alpha == 255; });
+            return opaque != changes.end() && changes.back().alpha == 0;
+        });
+        program.kill();
+        program.waitForFinished();
+        QVERIFY2(faded, "the splash fades in and out");
+
+        const auto splash = std::find_if(
+            watcher.changes().begin(), watcher.changes().end(), [](const auto& window) {
+                return !window.second.empty() && window.second.back().alpha == 0;
+            });
+        std::vector<OpacityChange> changes = splash->second;
+        // The window may be created transparent while the watcher already follows it.
+        if (changes.size() == 31)
+            changes.erase(changes.begin());
+        QString seen;
+        for (const OpacityChange& change : changes)
+            seen += u"%1@%2 "_s.arg(change.alpha).arg(change.serverTime);
+        QVERIFY2(changes.size() == 30, qPrintable(seen));
+        const std::vector<OpacityChange> in(changes.begin(), changes.begin() + 15);
+        const std::vector<OpacityChange> out(changes.begin() + 15, changes.end());
+        // Each answer is the alpha of that step or of a later one.
+        const auto alphaOf = [](const OpacityChange& change) { return change.alpha; };
+        QVERIFY2(std::ranges::is_sorted(in, std::less{}, alphaOf), qPrintable(seen));
+        QVERIFY2(std::ranges::is_sorted(out, std::greater{}, alphaOf), qPrintable(seen));
+        // The corpus loads while the splash is opaque, long enough to be asked.
+        QVERIFY2(in.back().alpha == 255 && out.back().alpha == 0, qPrintable(seen));
+        // Steps held back in the connection reach the server together, in one millisecond.
+        QVERIFY2(mostInOneMillisecond(in) <= 5, qPrintable(seen));
+        QVERIFY2(mostInOneMillisecond(out) <= 5, qPrintable(seen));
     }
 
     void badCorpusEndsTheProgramNamingFileAndLine_data() {
@@ -261,7 +416,10 @@ class TestStartupProcess : public QObject {
         QProcess process;
         installation.start(process);
         // Past the splash and the hand-over, the program keeps running.
-        QVERIFY(!process.waitForFinished(4000));
+        QVERIFY2(
+            !process.waitForFinished(4000),
+            qPrintable(u"ended with %1 %2: "_s.arg(process.exitStatus()).arg(process.exitCode()) +
+                       QString::fromLocal8Bit(process.readAllStandardError())));
         process.kill();
         process.waitForFinished();
         QVERIFY2(!process.readAllStandardError().contains("Data/"), "no start-up failure");

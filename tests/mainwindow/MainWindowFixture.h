@@ -35,6 +35,9 @@ class MainWindowFixture {
     explicit MainWindowFixture(const Stored& stored = {}, const QString& storedSurahPosition = {}) {
         QStandardPaths::setTestModeEnabled(true);
         SettingsStore::write(SettingsStore::kSurahPositionKey, storedSurahPosition);
+        // The search's own choices start as a new user's, whatever an earlier test chose.
+        SettingsStore::write(SettingsStore::kTolerantSearchKey, QString());
+        SettingsStore::write(SettingsStore::kSearchInKey, QString());
         const QString data = copyRuntimeData(dir.path());
         if (!stored.empty()) {
             QString why;

@@ -484,6 +484,13 @@ class TestLiveSearch : public QObject {
         QCOMPARE(w.Combo1->currentIndex(), -1);
         QCOMPARE(w.dat1, u"Al-Baqarah"_s);
         QCOMPARE(w.Adad1->text(), u"286"_s);
+
+        // Return, or leaving the box, keeps it so.
+        w.Combo1->setFocus();
+        QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Return);
+        w.Text->setFocus();
+        QCOMPARE(w.Combo1->currentIndex(), -1);
+        QCOMPARE(w.Label3->text(), u"-1"_s);
     }
 
     void readingBaqarahRowByRow() {

@@ -1,8 +1,13 @@
 // The main window's shell: its controls at creation, the two modes, the menus and the exit.
+#include <xcb/xcb.h>
+#include <QAbstractItemView>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTimer>
+#include <cstring>
 
 #include "MainWindowFixture.h"
+#include "PrivateXServer.h"
 #include "RecordGrid.h"
 #include "SurahBox.h"
 #include "Surat1.h"
@@ -45,6 +50,48 @@ QString modeState(const Quran1& w) {
     state += w.Command1->isEnabled() ? u"E"_s : u"d"_s;
     state += w.Command2->isEnabled() ? u"E"_s : u"d"_s;
     return state;
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name),
+        nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return found;
+}
+
+// Asks to close `window` as a window manager does when the user clicks its close button.
+void sendCloseRequest(QWidget* window) {
+    xcb_connection_t* connection =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = xcb_window_t(window->winId());
+    request.type = atom(connection, "WM_PROTOCOLS");
+    request.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    request.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, request.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
+}
+
+// The leftmost and rightmost columns of dark ink in the middle band of what `widget` shows,
+// inside its frame.
+std::pair<int, int> inkColumns(QWidget* widget, const QRect& area) {
+    const QImage shot = widget->grab(area).toImage();
+    int left = shot.width();
+    int right = -1;
+    for (int y = shot.height() / 4; y < shot.height() * 3 / 4; ++y) {
+        for (int x = 3; x < shot.width() - 3; ++x) {
+            if (qGray(shot.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
 }
 
 const QString kSearchColumn = u"VV------dE"_s;
@@ -142,6 +189,41 @@ class TestMainWindow : public QObject {
         QCOMPARE(fx.storedValue(u"Aia"_s), u"Typed Font"_s);
     }
 
+    // Latin or Arabic, the search box shows its text at its right edge; the surah list shows
+    // its entries on the same side as its box.
+    void searchBoxAndSurahListKeepToTheRight_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Latin") << u"abc"_s;
+        QTest::newRow("Arabic") << u"الرحمن"_s;
+    }
+    void searchBoxAndSurahListKeepToTheRight() {
+        QFETCH(QString, text);
+        MainWindowFixture fx(Stored{{u"Kalima"_s, text}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        const auto [left, right] = inkColumns(w.Text, w.Text->rect());
+        QVERIFY2(left > w.Text->width() / 2 && right > w.Text->width() - 16,
+                 qPrintable(u"ink from %1 to %2"_s.arg(left).arg(right)));
+
+        w.Command2->click();
+        QVERIFY(fx.settle());
+        w.Combo1->lineEdit()->clear();
+        MainWindowFixture::type(w.Combo1->lineEdit(), text);
+        const auto [boxLeft, boxRight] =
+            inkColumns(w.Combo1->lineEdit(), w.Combo1->lineEdit()->rect());
+        QVERIFY(boxLeft > w.Combo1->lineEdit()->width() / 2);
+        w.Combo1->setCurrentIndex(0);
+        w.Combo1->showPopup();
+        QAbstractItemView* list = w.Combo1->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        const QRect first = list->visualRect(list->model()->index(1, 0));  // not highlighted
+        const auto [itemLeft, itemRight] = inkColumns(list->viewport(), first);
+        QVERIFY2(itemLeft > first.width() / 3 && itemRight > first.width() - 24,
+                 qPrintable(
+                     u"ink from %1 to %2 of %3"_s.arg(itemLeft).arg(itemRight).arg(first.width())));
+        w.Combo1->hidePopup();
+    }
+
     void readingAndSearchModes() {
         MainWindowFixture fx(Stored{{u"Sura"_s, QString()}});
         Quran1& w = *fx.window;
@@ -222,16 +304,27 @@ class TestMainWindow : public QObject {
         QVERIFY(w.surat1()->isHidden());
     }
 
-    // Ending the program, from the menu or the close button, ends the process at once.
+    // Ending the program, from the menu or the close button, ends the process at once, also
+    // while a modal window is open; the window manager's requests need a real display.
     void exitEndsTheProcess_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("End1") << u"end"_s;
         QTest::newRow("close") << u"close"_s;
+        QTest::newRow("close request over the about window") << u"about"_s;
+        QTest::newRow("close request over the surah copy window") << u"surat"_s;
     }
     void exitEndsTheProcess() {
         QFETCH(QString, how);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        std::optional<PrivateXServer> server;
+        if (how == u"about" || how == u"surat") {
+            server.emplace();
+            QVERIFY2(!server->display().isEmpty(), "Xvfb starts");
+            environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+            environment.insert(u"DISPLAY"_s, server->display());
+        }
         QProcess child;
-        child.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {u"--exit-by"_s, how});
         QVERIFY(child.waitForFinished(30000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
@@ -246,10 +339,26 @@ static int exitChild(int argc, char* argv[]) {
     MainWindowFixture fx;
     fx.settle();
     fputs("before\n", stdout);
-    if (QCoreApplication::arguments().value(2) == u"end"_s)
+    const QString how = QCoreApplication::arguments().value(2);
+    if (how == u"end"_s) {
         fx.window->End1->trigger();
-    else
+    } else if (how == u"close"_s) {
         fx.window->close();
+    } else {
+        if (how == u"about"_s)
+            fx.window->Command3->trigger();
+        else
+            fx.window->Surat->trigger();
+        sendCloseRequest(fx.window.get());
+        // A request the window ignores leaves the program running; this ends the wait (not by
+        // quit(), which closes the windows).
+        QTimer::singleShot(20000, [] {
+            fputs("ignored\n", stdout);
+            fflush(stdout);
+            std::_Exit(3);
+        });
+        app.exec();
+    }
     fputs("after\n", stdout);  // never reached
     return 3;
 }

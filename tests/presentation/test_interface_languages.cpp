@@ -1,11 +1,12 @@
 // The interface languages on the real windows: the Lang menu, the start-up step, the reset,
 // the surah copy window and the panes' reading order.
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTableView>
 
 #include "ExpectedCaptions.h"
 #include "MainWindowFixture.h"
+#include "RecordGrid.h"
 #include "Surat1.h"
 #include "WebSites.h"
 
@@ -31,7 +32,7 @@ std::map<QString, QString> expectedCaptions(int column, const QString& variant) 
             expected[u"Quran1."_s + QString::fromUtf16(row.control)] = QString::fromUtf16(row.text);
     }
     expected[u"Quran1.Web1"_s] = u" < "_s + WebSites::kIslamicSiteHost + u" > "_s;
-    expected[u"Quran1.Web2"_s] = u" < "_s + WebSites::kMakerSiteHost + u" > "_s;
+    expected[u"Quran1.Web2"_s] = u" < "_s + WebSites::kProgramPageName + u" > "_s;
     return expected;
 }
 
@@ -50,13 +51,15 @@ QObject* surat1Control(Surat1& s, const QString& control) {
     return nullptr;
 }
 
-// What the user sees of a control: a window's or grid's title, a menu's or frame's title, or
-// the text of anything else.
+// What the user sees of a control: a window's title, a grid's caption, a menu's or frame's
+// title, or the text of anything else.
 QString shownCaption(const QObject* object) {
     if (object->property("title").isValid())
         return object->property("title").toString();
+    if (const auto* grid = qobject_cast<const RecordGrid*>(object))
+        return grid->caption();
     const auto* widget = qobject_cast<const QWidget*>(object);
-    if (widget && (widget->isWindow() || qobject_cast<const QTableView*>(widget)))
+    if (widget && widget->isWindow())
         return widget->windowTitle();
     return object->property("text").toString();
 }
@@ -243,27 +246,59 @@ class TestInterfaceLanguages : public QObject {
         QCOMPARE(checkedItems(w), item);
     }
 
-    void surahCopyWindowFollowsTheLanguageWhileItExists() {
+    void surahCopyWindowSpeaksTheLanguageInForce() {
         MainWindowFixture fx(Stored{{u"Lang"_s, u"none"_s}});
         Quran1& w = *fx.window;
         QVERIFY(startedUp(w));
         QVERIFY(!w.findChild<Surat1*>());
+        // No language applied yet: the window keeps the captions it is created with.
         const QStringList creationCaptions = surat1Captions(w);
+        closeSurat1(w);
+        QCOMPARE(surat1Captions(w), creationCaptions);
         closeSurat1(w);
 
         // A switch before the window was ever opened creates it hidden, in the language.
         w.Ku->trigger();
         QVERIFY(w.findChild<Surat1*>()->isHidden());
-        QCOMPARE(w.surat1()->windowTitle(), u"كليشه ى كَرتنه وه ى قورئانى بٍروز"_s);
-        QCOMPARE(w.surat1()->La2->text(), u" <:: تــا"_s);
+        const QStringList kurdish = surat1Captions(w);
+        QCOMPARE(kurdish.first(), u"كليشه ى كَرتنه وه ى قورئانى بٍروز"_s);
 
-        // Created anew, it carries its creation captions until the next switch.
+        // Created anew, it speaks the language in force, every time.
         closeSurat1(w);
-        QCOMPARE(surat1Captions(w), creationCaptions);
+        QCOMPARE(surat1Captions(w), kurdish);
         w.En->trigger();
-        QCOMPARE(w.surat1()->windowTitle(), u"Surat(s) Copy List"_s);
-        QCOMPARE(w.surat1()->Command1->text(), u"Cancel"_s);
+        for (int opening = 0; opening < 2; ++opening) {
+            closeSurat1(w);
+            QCOMPARE(w.surat1()->windowTitle(), u"Surat(s) Copy List"_s);
+            QCOMPARE(w.surat1()->La1->text(), u"For"_s);
+            QCOMPARE(w.surat1()->La2->text(), u"To"_s);
+            QCOMPARE(w.surat1()->Check11->text(), u"Line"_s);
+            QCOMPARE(w.surat1()->Check15->text(), u"Select All"_s);
+            QCOMPARE(w.surat1()->Command1->text(), u"Cancel"_s);
+        }
         QVERIFY(w.surat1()->isHidden());
+    }
+
+    // The grids' captions stand above their column headers, in the interface language.
+    void gridCaptionsAboveTheColumnHeaders() {
+        MainWindowFixture fx(Stored{{u"Lang"_s, u"none"_s}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        const int plainHeader = w.DBGrid1->horizontalHeader()->height();
+        w.Ku->trigger();
+        for (RecordGrid* grid : {w.DBGrid1, w.DBGrid2}) {
+            QCOMPARE(grid->caption(), u"كليشه\u200Cى Zephyrane"_s);
+            grid->show();
+            QVERIFY(QTest::qWaitFor([&] {
+                return grid->horizontalHeader()->height() >
+                       plainHeader + grid->fontMetrics().height();
+            }));
+            // The rows begin below the caption and the headers.
+            QVERIFY(grid->viewport()->geometry().top() >=
+                    grid->horizontalHeader()->geometry().bottom());
+        }
+        w.En->trigger();
+        QCOMPARE(w.DBGrid1->caption(), u"Leg Zephyrane"_s);
     }
 
     void panesReadingOrderOneSecondAfterStart_data() {

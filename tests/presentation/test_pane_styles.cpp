@@ -158,6 +158,10 @@ class TestPaneStyles : public QObject {
         QTest::newRow("other number") << u"2"_s << false << u"2"_s;
         QTest::newRow("empty") << QString() << true << u"0"_s;
         QTest::newRow("no number") << u"x"_s << true << u"0"_s;
+        QTest::newRow("fraction near 0") << u"0.4"_s << false << u"0.4"_s;
+        QTest::newRow("negative fraction near 0") << u"-0.4"_s << false << u"-0.4"_s;
+        QTest::newRow("0 written otherwise") << u" -0.0 "_s << true << u"0"_s;
+        QTest::newRow("number then text") << u"5x"_s << true << u"0"_s;
     }
     void storedFlagAtStart() {
         QFETCH(QString, stored);
@@ -181,6 +185,11 @@ class TestPaneStyles : public QObject {
         QCOMPARE(w.Combo5->currentText(), u"Arial"_s);
         QCOMPARE(fx.storedValue(u"Eng"_s), u"Arial"_s);
         QVERIFY(!w.Timer2.isActive());
+        // Return, or leaving the box, does not pick the entry of that name either.
+        QTest::keyClick(w.Combo5->lineEdit(), Qt::Key_Return);
+        w.Combo4->setFocus();
+        QVERIFY(!w.Timer2.isActive());
+        QCOMPARE(w.Combo5->currentIndex(), -1);
         QCOMPARE(w.TE3->font().family(), u"Tahoma"_s);
 
         w.Check0->click();
