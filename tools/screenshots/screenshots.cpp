@@ -1,6 +1,6 @@
 // Pictures of the program as a reader sees it, for the README: the main window searching and
-// reading in each interface language, and the two copy windows. Taken from the screen, so run
-// it on a real or virtual display:
+// reading in each interface language, the Search menu's additions, and the two copy windows. Taken
+// from the screen, so run it on a real or virtual display:
 //   xvfb-run -a -s "-screen 0 1280x800x24" build/tools/screenshots/screenshots docs/screenshots
 #include <QApplication>
 #include <QDir>
@@ -9,8 +9,11 @@
 
 #include "Copy1.h"
 #include "FontSubstitutions.h"
+#include "GoToVerseDialog.h"
 #include "MainWindowFixture.h"
 #include "RecordGrid.h"
+#include "SearchCaptions.h"
+#include "SurahCatalogue.h"
 #include "SurahBox.h"
 #include "Surat1.h"
 
@@ -72,6 +75,35 @@ int main(int argc, char* argv[]) {
         fx.settle();
         take(&w, u"reading-"_s + name);
     }
+
+    // The Search menu's additions, in English: letter forms ignored, the English explanation
+    // searched, and the window that goes to a verse.
+    const auto menuItem = [&](const QString& name) { return w.findChild<QAction*>(name); };
+    const auto searchFor = [&](const QString& word) {
+        w.Command1->click();
+        w.Text->clear();
+        MainWindowFixture::type(w.Text, word);
+        fx.settle();
+        QTest::qWait(2100);  // the count line
+    };
+    menuItem(u"TolerantSearch"_s)->trigger();
+    searchFor(u"ابراهيم"_s);
+    take(&w, u"search-tolerant"_s);
+    menuItem(u"TolerantSearch"_s)->trigger();
+    menuItem(u"SearchEnglish"_s)->trigger();
+    searchFor(u"mercy"_s);
+    take(&w, u"search-english-explanation"_s);
+    menuItem(u"SearchVerses"_s)->trigger();
+    {
+        GoToVerseDialog ask(searchCaptions(UiLanguage::English), Qt::LeftToRight, &w);
+        ask.findChild<QLineEdit*>(u"surah"_s)->setText(u"baq"_s);
+        ask.findChild<QLineEdit*>(u"verse"_s)->setText(u"255"_s);
+        ask.show();
+        take(&ask, u"go-to-verse"_s);
+    }
+    w.goToVerse(SurahCatalogue::instance().rows()[1], 255);
+    fx.settle();
+    take(&w, u"reading-2-255"_s);
 
     // The first five verses of Al-Baqarah with their English explanation.
     w.Surat->trigger();
