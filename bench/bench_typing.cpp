@@ -59,6 +59,18 @@ Summary summarize(std::vector<double> ms) {
     return {ms[ms.size() / 2], ms[p99]};
 }
 
+// The process's resident memory.
+double residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
 QString format(double ms) {
     return QString::number(ms, 'f', 3);
 }
@@ -123,6 +135,7 @@ int main(int argc, char* argv[]) {
          {QStringLiteral("a"), QStringLiteral("the"), QStringLiteral("mercy")}},
     };
     std::vector<std::pair<const char*, Summary>> modeSummaries;
+    const double memoryBefore = residentMegabytes();
     for (const Mode& mode : modes) {
         if (QAction* tolerant = menuItem("TolerantSearch");
             tolerant->isChecked() != (std::string_view(mode.name) == "tolerant"))
@@ -131,6 +144,8 @@ int main(int argc, char* argv[]) {
         modeSummaries.emplace_back(mode.name, summarize(typeWords(mode.words)));
     }
     menuItem("SearchVerses")->trigger();
+    // What the folded column and the three word-start indexes hold, read off the process.
+    const double searchDataMegabytes = residentMegabytes() - memoryBefore;
 
     // A surah is shown when the panes are painted after the deferred refresh has filled them;
     // the grid alone is painted before that.
@@ -177,6 +192,8 @@ int main(int argc, char* argv[]) {
     // until they are painted.
     out << "surah_until_filled_median_ms=" << format(summarize(untilFilled).median)
         << " surah_fill_to_painted_median_ms=" << format(summarize(fillToPainted).median) << '\n';
+    out << "search_modes_extra_resident_mb=" << QString::number(searchDataMegabytes, 'f', 1)
+        << '\n';
     for (const auto& [name, summary] : modeSummaries) {
         out << name << "_keystroke_median_ms=" << format(summary.median) << ' ' << name
             << "_keystroke_p99_ms=" << format(summary.p99) << ' ' << name
