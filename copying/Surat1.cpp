@@ -192,6 +192,10 @@ qint64 Surat1::takeSurah(const QComboBox* surah, QLabel* count, QComboBox* verse
             verses->addItem(QString::number(verse));
         verses->setCurrentIndex(0);
     }
+    // A window loaded out of sight (by a caption write or the switch to reading) has no surah
+    // chosen yet: it leaves the main window's surah as the reader chose it.
+    if (surah->currentIndex() < 0)
+        return 1;
     main_->Combo1->setCurrentIndex(surah->currentIndex());
     loadSurah(surah->currentText());
     return valueOf(main_->Text11());

@@ -268,7 +268,8 @@ class TestSurahCopy : public QObject {
         }
     }
 
-    // Loaded by a caption write rather than opened, the window still sets itself up.
+    // Loaded by a caption write rather than opened, the window still sets itself up, and leaves
+    // the main window's surah alone.
     void hiddenSetUp() {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
@@ -282,9 +283,10 @@ class TestSurahCopy : public QObject {
         QCOMPARE(s->SkinLabel2->text(), u"1"_s);
         QCOMPARE(items(s->Combo2), QStringList{u"1"_s});
         QCOMPARE(items(s->Combo4), QStringList{u"1"_s});
-        QCOMPARE(w.Combo1->currentIndex(), -1);
-        QCOMPARE(w.sources.Data3->recordSource(), surahQuery(QString()));
-        QCOMPARE(w.sources.Data3->recordCount(), SurahCatalogue::kVerseCount);
+        // The main window keeps the surah the reader chose.
+        QCOMPARE(w.Combo1->currentIndex(), 4);
+        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"4"_s);
+        QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(5)));
         QCOMPARE(s->Text1, u"1"_s);
         QCOMPARE(s->Text2, u"1"_s);
         QVERIFY(s->isHidden());
@@ -361,6 +363,14 @@ class TestSurahCopy : public QObject {
         QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + at(&VerseLists::List1, 8)));
         clickThroughWindow(w.Command1);
         QCOMPARE(w.mode(), MainWindowMode::Search);
+        // The next reading mode comes back to it, after the window it loads hidden is set up.
+        w.Command2->click();
+        Surat1* hidden = w.findChild<Surat1*>();
+        QVERIFY(hidden && QTest::qWaitFor([&] { return !hidden->Timer1.isActive(); }));
+        QVERIFY(c.verseShown());
+        QCOMPARE(w.Combo1->currentIndex(), 1);
+        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"1"_s);
+        QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(2)));
     }
 
     // The end of a copy: the copy window comes up modal in place of this window, fresh each
