@@ -6,12 +6,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/tools/packages.sh"
-install_missing "${zephyrane_packages[@]}" clang-14 libclang-rt-14-dev
+install_missing "${zephyrane_packages[@]}" clang-14 libclang-rt-14-dev sqlite3
 
 seconds=${1:-600}
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-((${#targets[@]})) || targets=(fuzz_corpus fuzz_query_text fuzz_like_pattern)
+((${#targets[@]})) || targets=(fuzz_corpus fuzz_query_text fuzz_like_pattern fuzz_database)
 
 build=$root/build-fuzz
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -31,6 +31,25 @@ seed_valid_corpora() {
   } >"$1/all-6236-lines-utf-8"
 }
 
+# Small databases with the tables of both database files, one with its settings row, one without
+# and one left in write-ahead-log mode.
+seed_databases() {
+  local tables="CREATE TABLE Data (No1 TEXT, Num3 TEXT, Mum1 TEXT, Num1 TEXT, No TEXT);
+    INSERT INTO Data VALUES ('1', 'الفاتحة     Al-Fatiha 1', 'بسم الله', 'بسم', '1');
+    INSERT INTO Data VALUES ('2', 'الفاتحة     Al-Fatiha 2', 'الحمد لله', 'الحمد', '2');
+    CREATE INDEX DataMum1 ON Data(Mum1);
+    CREATE TABLE Lang (Kalima TEXT, Aia TEXT, AiaNo TEXT, Ara TEXT, AraNo TEXT, Kurd TEXT,
+      KurdNo TEXT, Eng TEXT, EngNo TEXT, NO1 TEXT, NO2 TEXT, NO3 TEXT, NO4 TEXT, Lang TEXT,
+      Sura TEXT);"
+  local row="INSERT INTO Lang VALUES ('بسم الله', 'Traditional Arabic-Q', '20',
+    'Traditional Arabic', '14', 'Tahoma-Quvel', '11', 'Tahoma', '10', '1', '1', '0', '0',
+    'English', '0');"
+  rm -f "$1"/tables-*
+  sqlite3 "$1/tables-with-settings-row" "PRAGMA page_size = 512; $tables $row"
+  sqlite3 "$1/tables-without-settings-row" "PRAGMA page_size = 512; $tables"
+  sqlite3 "$1/tables-in-wal-mode" "PRAGMA page_size = 512; PRAGMA journal_mode = WAL; $tables $row" >/dev/null
+}
+
 # The longest input is the longest seed, so the whole-corpus seeds are fuzzed whole.
 longest_file() {
   find "$@" -type f -printf '%s\n' | sort -n | tail -n 1
@@ -42,6 +61,7 @@ for target in "${targets[@]}"; do
   corpus=$build/corpora/$name
   mkdir -p "$corpus" "$build/artifacts"
   [[ $name != corpus ]] || seed_valid_corpora "$corpus"
+  [[ $name != database ]] || seed_databases "$corpus"
   seeds=$root/tests/fuzz/seeds/$name
   max_len=$(longest_file "$corpus" "$seeds")
   ((max_len >= 4096)) || max_len=4096
