@@ -10,7 +10,8 @@
 #include "StorageHealth.h"
 
 // The single row of table Lang: the stored search word, pane styles, language and surah.
-// Every write that returns true is in the file itself (rollback journal, full synchronisation),
+// Every write that returns true is in the file itself (a rollback journal, kept
+// between writes, with full synchronisation),
 // so a kill right after, or a copy of the file alone, loses nothing. A write the file refuses
 // (read-only, locked by another program) is kept and retried every second and by flush(),
 // never waiting on the lock, until it succeeds; nothing is silently dropped.

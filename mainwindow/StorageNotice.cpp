@@ -53,6 +53,8 @@ void StorageNotice::show(const QString& reason) {
     message_->setDetailedText(reason);
     message_->setAttribute(Qt::WA_DeleteOnClose);
     message_->setWindowModality(Qt::NonModal);
+    // The reader may be typing: the keys go on reaching the window, not the message.
+    message_->setAttribute(Qt::WA_ShowWithoutActivating);
     message_->show();
 }
 

@@ -62,12 +62,13 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$build/artifacts"
   [[ $name != corpus ]] || seed_valid_corpora "$corpus"
   [[ $name != database ]] || seed_databases "$corpus"
-  seeds=$root/tests/fuzz/seeds/$name
-  max_len=$(longest_file "$corpus" "$seeds")
+  inputs=("$corpus")
+  [[ ! -d $root/tests/fuzz/seeds/$name ]] || inputs+=("$root/tests/fuzz/seeds/$name")
+  max_len=$(longest_file "${inputs[@]}")
   ((max_len >= 4096)) || max_len=4096
   log=$build/$target.log
   echo "== $target: $seconds s (log: $log)"
-  if ! "$build/tests/fuzz/$target" "$corpus" "$seeds" \
+  if ! "$build/tests/fuzz/$target" "${inputs[@]}" \
     -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/$target-" >"$log" 2>&1; then
     status=1
