@@ -103,9 +103,8 @@ bool SettingsRow::flush() {
 // A connection opened while the file was write-protected stays read-only; once the file can be
 // written again a new connection takes over. Writes go through a rollback journal, so that what
 // is written lands in the file itself, with full synchronisation; the journal is kept between
-// writes and only its header cleared, which spares a keystroke creating and deleting a file
-// and syncing the folder (a quarter of the time). A write-ahead log an older run left is
-// folded back into the file.
+// writes and only its header cleared, which spares each keystroke creating and deleting a file
+// and syncing its folder. A write-ahead log an older run left is folded back into the file.
 bool SettingsRow::prepareForWriting(QString* why) {
     if (database_->isReadOnly()) {
         std::shared_ptr<SqliteDatabase> reopened =
