@@ -25,19 +25,17 @@ SqliteStatement::~SqliteStatement() {
     sqlite3_finalize(stmt_);
 }
 
-void SqliteStatement::checkBind(int rc) {
-    if (rc != SQLITE_OK)
-        bindFailed_ = true;
-}
-
+// After a failed bind no other is tried, so SQLite's last error stays the one that tells why.
 void SqliteStatement::bindText(int index, QStringView text) {
     // SQLITE_TRANSIENT: the statement keeps its own copy, so temporaries are safe to pass.
-    checkBind(
-        sqlite3_bind_text16(stmt_, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT));
+    if (!bindFailed_)
+        bindFailed_ = sqlite3_bind_text16(stmt_, index, text.utf16(), int(text.size() * 2),
+                                          SQLITE_TRANSIENT) != SQLITE_OK;
 }
 
 void SqliteStatement::bindInt64(int index, qint64 value) {
-    checkBind(sqlite3_bind_int64(stmt_, index, value));
+    if (!bindFailed_)
+        bindFailed_ = sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK;
 }
 
 void SqliteStatement::bindTexts(const QStringList& values) {

@@ -40,8 +40,6 @@ class SqliteStatement {
     qint64 columnInt64(int column) const;
 
   private:
-    void checkBind(int rc);
-
     sqlite3* db_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
     bool failed_ = false;

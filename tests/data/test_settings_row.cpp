@@ -134,8 +134,8 @@ class TestSettingsRow : public QObject {
         std::shared_ptr<SqliteDatabase> db = open();
         SettingsRow row(db);
         QVERIFY(row.load());
-        sqlite3_limit(db->handle(), SQLITE_LIMIT_LENGTH, 64);
-        QVERIFY(!row.write(u"Kalima"_s, QString(100, u'x')));
+        sqlite3_limit(db->handle(), SQLITE_LIMIT_LENGTH, 1000);
+        QVERIFY(!row.write(u"Kalima"_s, QString(1000, u'x')));
         QVERIFY(row.hasPendingWrites());
         SettingsRow other(open());
         QVERIFY(other.load());
