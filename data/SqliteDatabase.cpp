@@ -173,7 +173,9 @@ bool SqliteDatabase::passesQuickCheck(QString* why) const {
     const QString verdict = firstText(u"PRAGMA quick_check", &error);
     if (verdict == u"ok")
         return true;
-    *why = QStringLiteral("the file is damaged (%1)").arg(verdict.isEmpty() ? error : verdict);
+    // The check names the damage over several lines.
+    *why = QStringLiteral("the file is damaged (%1)")
+               .arg(verdict.isEmpty() ? error : verdict.simplified());
     return false;
 }
 

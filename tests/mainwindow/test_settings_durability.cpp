@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <cstdio>
 
@@ -94,6 +95,7 @@ class TestSettingsDurability : public QObject {
         const QString store = SettingsStore::fileName();
         QVERIFY(QFile::remove(store));
         QVERIFY(QDir().mkpath(store));  // a folder where the file belongs: no one can write it
+        const auto unblock = qScopeGuard([&] { QDir().rmdir(store); });
         w.Command2->click();
         w.Combo1->setCurrentIndex(5);
         const QList<StorageNotice*> notices = w.findChildren<StorageNotice*>();
