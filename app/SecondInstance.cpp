@@ -1,6 +1,7 @@
 #include "SecondInstance.h"
 
 #include <QMessageBox>
+#include <cstdio>
 
 #include "MessagePresenter.h"
 #include "ProgramEnd.h"
@@ -22,4 +23,9 @@ void refuseSecondInstance() {
     setUpSecondInstanceMessage(box);
     presentMessage(box);
     endProgramNow(0);
+}
+
+void warnUnguardedStart(const QString& problem) {
+    const QString line = u"Zephyrane starts without its guard against a second start: "_s + problem;
+    std::fputs((line + u'\n').toUtf8().constData(), stderr);
 }

@@ -36,6 +36,8 @@ Start1::Start1(const QString& programFolder, const QString& instanceLockFile)
 
     if (!instanceLock_.tryLock())
         refuseSecondInstance();
+    if (!instanceLock_.problem().isEmpty())
+        warnUnguardedStart(instanceLock_.problem());
     Skin1.SkinWindow(this);
     setWindowOpacity(0.0);
     Timer.arm(kFadeTickMs);

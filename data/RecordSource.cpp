@@ -261,7 +261,11 @@ const QStringList& RecordSource::row(qint64 rowId) const {
         for (int column = 0; column < columns; ++column)
             values.append(statement.columnText(column));
     }
+    const bool failed = statement.failed();
     statement.reset();
+    // A row that could not be read now (another program committing) is read again next time.
+    if (failed)
+        return kNoFields;
     return rowCache_.emplace(rowId, std::move(values)).first->second;
 }
 

@@ -4,18 +4,10 @@
 
 namespace {
 const QString kTable = QStringLiteral("Lang");
-constexpr int kRetryMs = 3000;
 }  // namespace
 
 SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
-    : QObject(parent), database_(std::move(database)) {
-    // The write-ahead log makes each commit a plain append: safe against a killed process
-    // without a disk flush per keystroke. A folder we cannot write keeps the rollback journal.
-    database_->execute(u"PRAGMA journal_mode = WAL");
-    database_->execute(u"PRAGMA synchronous = NORMAL");
-    retry_.setInterval(kRetryMs);
-    connect(&retry_, &QTimer::timeout, this, &SettingsRow::flush);
-}
+    : QObject(parent), database_(std::move(database)) {}
 
 bool SettingsRow::load(QString* why) {
     auto fail = [&](const QString& reason) {
@@ -94,27 +86,52 @@ bool SettingsRow::write(const QString& field, const QString& value) {
         return false;
     values_[name] = value;
     pending_[name] = value;
-    return flush();
+    return !health_.isFailing() && flush();
 }
 
 bool SettingsRow::flush() {
     if (pending_.empty())
         return true;
     QString reason;
-    if (!storePending(&reason)) {
-        if (!failing_) {
-            failing_ = true;
-            retry_.start();
-            emit storageFailed(reason);
+    const bool stored = storePending(&reason);
+    if (stored)
+        pending_.clear();
+    health_.report(stored, reason);
+    return stored;
+}
+
+// A connection opened while the file was write-protected stays read-only; once the file can be
+// written again a new connection takes over. Writes go through a rollback journal, so that what
+// is written lands in the file itself, with full synchronisation; the journal is kept between
+// writes and only its header cleared, which spares each keystroke creating and deleting a file
+// and syncing its folder. A write-ahead log an older run left is folded back into the file.
+bool SettingsRow::prepareForWriting(QString* why) {
+    if (database_->isReadOnly()) {
+        std::shared_ptr<SqliteDatabase> reopened =
+            SqliteDatabase::open(database_->path(), SqliteDatabase::Mode::ReadWrite, why);
+        if (!reopened)
+            return false;
+        if (reopened->isReadOnly()) {
+            *why = QStringLiteral("the file or its folder is read-only");
+            return false;
         }
+        database_ = std::move(reopened);
+        journalReady_ = false;
+    }
+    if (journalReady_)
+        return true;
+    const QString mode = database_->firstText(u"PRAGMA journal_mode = PERSIST", why);
+    if (mode.compare(u"persist", Qt::CaseInsensitive) != 0) {
+        if (!mode.isEmpty())
+            *why = QStringLiteral("the file stays in journal mode %1 (%2)")
+                       .arg(mode, database_->lastError());
         return false;
     }
-    pending_.clear();
-    if (failing_) {
-        failing_ = false;
-        retry_.stop();
-        emit storageRecovered();
+    if (!database_->execute(u"PRAGMA synchronous = FULL")) {
+        *why = database_->lastError();
+        return false;
     }
+    journalReady_ = true;
     return true;
 }
 
@@ -123,6 +140,14 @@ bool SettingsRow::storePending(QString* why) {
         *why = QStringLiteral("the settings row was never read");
         return false;
     }
+    // A transaction a failed rollback left open would swallow this one.
+    if (database_->inTransaction()) {
+        *why = QStringLiteral("an earlier write left its transaction open");
+        if (!abandon(why))
+            return false;
+    }
+    if (!prepareForWriting(why))
+        return false;
     if (!database_->execute(u"BEGIN IMMEDIATE")) {
         *why = database_->lastError();
         return false;
@@ -139,14 +164,22 @@ bool SettingsRow::storePending(QString* why) {
         }
         if (!update.isValid() || update.failed()) {
             *why = database_->lastError();
-            database_->execute(u"ROLLBACK");
+            abandon(why);
             return false;
         }
     }
     if (!database_->execute(u"COMMIT")) {
         *why = database_->lastError();
-        database_->execute(u"ROLLBACK");
+        abandon(why);
         return false;
     }
     return true;
+}
+
+// Rolls back the open transaction; *why gains the reason when even that fails.
+bool SettingsRow::abandon(QString* why) {
+    if (database_->execute(u"ROLLBACK") || !database_->inTransaction())
+        return true;
+    *why += QStringLiteral("; the rollback failed too (%1)").arg(database_->lastError());
+    return false;
 }

@@ -3,16 +3,18 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <map>
 #include <memory>
 
 #include "SqliteDatabase.h"
+#include "StorageHealth.h"
 
 // The single row of table Lang: the stored search word, pane styles, language and surah.
-// Every write reaches the file before it returns, so a kill right after loses nothing.
-// A write the file refuses (read-only, locked) is kept and retried with the next write, by
-// flush() and every few seconds until it succeeds; nothing is silently dropped.
+// Every write that returns true is in the file itself (a rollback journal, kept
+// between writes, with full synchronisation),
+// so a kill right after, or a copy of the file alone, loses nothing. A write the file refuses
+// (read-only, locked by another program) is kept and retried every second and by flush(),
+// never waiting on the lock, until it succeeds; nothing is silently dropped.
 class SettingsRow : public QObject {
     Q_OBJECT
 
@@ -27,20 +29,20 @@ class SettingsRow : public QObject {
     // The field's value; empty for NULL or an unknown field.
     QString value(const QString& field) const;
     // Sets the field and stores every pending value. False when the file refused it; the
-    // value is kept (value() returns it) and stored by a later write or flush().
+    // value is kept (value() returns it) and stored by the retry or flush(). While writes fail
+    // a write only joins the pending values, so a locked file costs nothing per change.
     bool write(const QString& field, const QString& value);
     bool flush();
     bool hasPendingWrites() const { return !pending_.empty(); }
-
-  signals:
-    // Once when writes start failing, and once when they succeed again.
-    void storageFailed(const QString& reason);
-    void storageRecovered();
+    // Tells when writes start failing and when they succeed again.
+    StorageHealth& health() { return health_; }
 
   private:
     QString storedFieldName(const QString& field) const;
     bool insertFactoryRow(QString* why);
+    bool prepareForWriting(QString* why);
     bool storePending(QString* why);
+    bool abandon(QString* why);
 
     std::shared_ptr<SqliteDatabase> database_;
     QString table_;
@@ -48,6 +50,6 @@ class SettingsRow : public QObject {
     qint64 rowId_ = -1;
     std::map<QString, QString> values_;
     std::map<QString, QString> pending_;
-    bool failing_ = false;
-    QTimer retry_;
+    bool journalReady_ = false;
+    StorageHealth health_{[this] { flush(); }};
 };

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
-    : db_(other.db_), stmt_(other.stmt_), failed_(other.failed_) {
+    : db_(other.db_), stmt_(other.stmt_), failed_(other.failed_), bindFailed_(other.bindFailed_) {
     other.stmt_ = nullptr;
 }
 
@@ -15,6 +15,7 @@ SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept {
         db_ = other.db_;
         stmt_ = other.stmt_;
         failed_ = other.failed_;
+        bindFailed_ = other.bindFailed_;
         other.stmt_ = nullptr;
     }
     return *this;
@@ -24,13 +25,17 @@ SqliteStatement::~SqliteStatement() {
     sqlite3_finalize(stmt_);
 }
 
+// After a failed bind no other is tried, so SQLite's last error stays the one that tells why.
 void SqliteStatement::bindText(int index, QStringView text) {
     // SQLITE_TRANSIENT: the statement keeps its own copy, so temporaries are safe to pass.
-    sqlite3_bind_text16(stmt_, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+    if (!bindFailed_)
+        bindFailed_ = sqlite3_bind_text16(stmt_, index, text.utf16(), int(text.size() * 2),
+                                          SQLITE_TRANSIENT) != SQLITE_OK;
 }
 
 void SqliteStatement::bindInt64(int index, qint64 value) {
-    sqlite3_bind_int64(stmt_, index, value);
+    if (!bindFailed_)
+        bindFailed_ = sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK;
 }
 
 void SqliteStatement::bindTexts(const QStringList& values) {
@@ -39,6 +44,10 @@ void SqliteStatement::bindTexts(const QStringList& values) {
 }
 
 bool SqliteStatement::step() {
+    if (bindFailed_) {
+        failed_ = true;
+        return false;
+    }
     const int rc = sqlite3_step(stmt_);
     failed_ = rc != SQLITE_ROW && rc != SQLITE_DONE;
     return rc == SQLITE_ROW;
@@ -48,6 +57,7 @@ void SqliteStatement::reset() {
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);
     failed_ = false;
+    bindFailed_ = false;
 }
 
 int SqliteStatement::columnCount() const {
@@ -109,7 +119,8 @@ std::unique_ptr<SqliteDatabase> SqliteDatabase::open(const QString& path, Mode m
     if (rc != SQLITE_OK)
         return fail(database->lastError());
 
-    sqlite3_busy_timeout(db, 2000);
+    constexpr int kBusyTimeoutMs = 5;
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
     // Reading the schema is what tells a database from any other file.
     SqliteStatement probe = database->prepare(u"SELECT count(*) FROM sqlite_master");
@@ -147,6 +158,33 @@ bool SqliteDatabase::execute(QStringView sql) {
     while (statement.step()) {
     }
     return !statement.failed();
+}
+
+QString SqliteDatabase::firstText(QStringView sql, QString* why) const {
+    SqliteStatement statement = prepare(sql);
+    if (statement.isValid() && statement.step())
+        return statement.columnText(0);
+    *why = statement.isValid() && !statement.failed() ? QStringLiteral("no result") : lastError();
+    return {};
+}
+
+bool SqliteDatabase::passesQuickCheck(QString* why) const {
+    QString error;
+    const QString verdict = firstText(u"PRAGMA quick_check", &error);
+    if (verdict == u"ok")
+        return true;
+    // The check names the damage over several lines.
+    *why = QStringLiteral("the file is damaged (%1)")
+               .arg(verdict.isEmpty() ? error : verdict.simplified());
+    return false;
+}
+
+bool SqliteDatabase::isReadOnly() const {
+    return sqlite3_db_readonly(db_, "main") == 1;
+}
+
+bool SqliteDatabase::inTransaction() const {
+    return sqlite3_get_autocommit(db_) == 0;
 }
 
 QString SqliteDatabase::tableName(QStringView name, QString* why) const {

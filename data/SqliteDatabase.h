@@ -21,6 +21,8 @@ class SqliteStatement {
     bool isValid() const { return stmt_ != nullptr; }
     sqlite3_stmt* handle() const { return stmt_; }
 
+    // A bind that fails makes the next step fail without running the statement: a value that
+    // could not be bound must not be written as NULL.
     void bindText(int index, QStringView text);
     void bindInt64(int index, qint64 value);
     // Binds `values` to the parameters 1, 2, … in order.
@@ -41,10 +43,12 @@ class SqliteStatement {
     sqlite3* db_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
     bool failed_ = false;
+    bool bindFailed_ = false;
 };
 
 // An open SQLite file. Only Create makes a file, and only where none is: for the other modes
-// a missing database is an error.
+// a missing database is an error. A lock held by another program makes a statement fail after
+// a few milliseconds instead of holding up the caller.
 class SqliteDatabase {
   public:
     enum class Mode { ReadOnly, ReadWrite, Create };
@@ -62,6 +66,15 @@ class SqliteDatabase {
     // Invalid statement on error; see lastError().
     SqliteStatement prepare(QStringView sql) const;
     bool execute(QStringView sql);
+    // The first column of the first row `sql` gives; empty on error, with *why set.
+    QString firstText(QStringView sql, QString* why) const;
+
+    // False, with *why naming the first fault, when SQLite's quick check finds damage.
+    bool passesQuickCheck(QString* why) const;
+    // True when the connection cannot write, as for a file that was write-protected at open.
+    bool isReadOnly() const;
+    // True while a transaction is open on this connection.
+    bool inTransaction() const;
 
     // The stored spelling of a table, or empty when there is none of that name (any case) or
     // the schema cannot be read; only then is *why set.

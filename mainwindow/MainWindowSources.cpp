@@ -33,11 +33,11 @@ std::optional<QString> openQuran1Sources(const QString& folder, const VerseLists
     QString why;
     std::shared_ptr<SqliteDatabase> quran =
         SqliteDatabase::open(quranPath, SqliteDatabase::Mode::ReadWrite, &why);
-    if (!quran)
+    if (!quran || !quran->passesQuickCheck(&why))
         return u"%1: %2"_s.arg(quranPath, why);
     std::shared_ptr<SqliteDatabase> search =
         SqliteDatabase::open(searchPath, SqliteDatabase::Mode::ReadOnly, &why);
-    if (!search)
+    if (!search || !search->passesQuickCheck(&why))
         return u"%1: %2"_s.arg(searchPath, why);
 
     auto* data1 = new RecordSource(search, u"Data"_s, owner);

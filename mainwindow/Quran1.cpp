@@ -97,7 +97,8 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     createControls();
     createMenus();
     Form_Load();
-    new StorageNotice(*sources.Data2, this);
+    new StorageNotice(sources.Data2->health(), u"Data/Quran.MDB"_s, *sources.Data2, this);
+    new StorageNotice(SettingsStore::health(), SettingsStore::fileName(), *sources.Data2, this);
     bindToSettingsRow();
     connectHandlers();
     watchCloseRequests(this, [this] { End1_Click(); });
@@ -365,7 +366,9 @@ void Quran1::closeEvent(QCloseEvent* event) {
 }
 
 void Quran1::End1_Click() {
-    // Every setting was written as it changed; only a write the file refused is still held.
+    // The settings row was written as it changed; only a write the file refused is still held.
+    // The surah position waits for the store's delayed save.
+    SettingsStore::save();
     sources.Data2->flush();
     endProgramNow(0);
 }

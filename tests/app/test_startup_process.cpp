@@ -305,6 +305,34 @@ class TestStartupProcess : public QObject {
         QVERIFY2(mostInOneMillisecond(out) <= 5, qPrintable(seen));
     }
 
+    // Only a live instance's lock refuses the start; a lock file that names no process, or a
+    // lock that cannot be made at all, does not.
+    void lockNoInstanceHoldsLetsTheProgramStart_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("lock file of garbage") << false;
+        QTest::newRow("lock path is a folder") << true;
+    }
+    void lockNoInstanceHoldsLetsTheProgramStart() {
+        QFETCH(bool, folder);
+        Installation installation;
+        QVERIFY(installation.isValid());
+        const QString lockFile = installation.runtimeFolder() + u"/zephyrane.lock"_s;
+        if (folder)
+            QVERIFY(QDir().mkpath(lockFile));
+        else
+            QVERIFY(writeAll(lockFile, "\x01\x02 cut short by a full disk"));
+
+        QProcess process;
+        installation.start(process);
+        QVERIFY(!process.waitForFinished(4000));
+        process.kill();
+        process.waitForFinished();
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(!errors.contains(u"Startted"_s), qPrintable(errors));
+        if (folder)
+            QVERIFY2(errors.contains(lockFile), qPrintable(errors));
+    }
+
     void badCorpusEndsTheProgramNamingFileAndLine_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("where");
@@ -362,6 +390,9 @@ class TestStartupProcess : public QObject {
         QTest::newRow("settings table dropped") << u"Quran.MDB"_s << sql << u"DROP TABLE Lang"_s;
         QTest::newRow("settings field renamed")
             << u"Quran.MDB"_s << sql << u"ALTER TABLE Lang RENAME COLUMN AiaNo TO Size"_s;
+        // The last pages of each file hold a table: settings Lang, the search table's index.
+        QTest::newRow("verses cut short") << u"Quran.MDB"_s << QByteArray("cut") << QString();
+        QTest::newRow("search cut short") << u"AWAR.MDB"_s << QByteArray("cut") << QString();
     }
     void badDatabaseEndsTheProgramNamingTheFile() {
         QFETCH(QString, file);
@@ -372,6 +403,8 @@ class TestStartupProcess : public QObject {
         const QString path = installation.dataFile(file);
         if (content == "-")
             QVERIFY(QFile::remove(path));
+        else if (content == "cut")
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() - 256));
         else if (!sql.isEmpty())
             QVERIFY(runSql(path, sql));
         else

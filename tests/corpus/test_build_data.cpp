@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "FactorySettings.h"
-#include "SettingsRow.h"
 #include "SqliteDatabase.h"
 #include "SurahCatalogue.h"
 #include "VerseLists.h"
@@ -230,8 +229,8 @@ class TestBuildData : public QObject {
                  QList<QStringList>{{QStringLiteral("6236")}});
     }
 
-    // A program killed while its settings sit in the write-ahead log: the rebuild keeps them and
-    // leaves no old log beside the new file to be replayed into it.
+    // A run of an older program killed while its settings sat in a write-ahead log: the rebuild
+    // keeps them and leaves no old log beside the new file to be replayed into it.
     void settingsOfAKilledRunSurviveARebuild() {
         QTemporaryDir built, killed;
         QCOMPARE(runTool(kSourcesDir, built.path()).exitCode, 0);
@@ -240,9 +239,10 @@ class TestBuildData : public QObject {
         const QString left = killed.filePath(QStringLiteral("Data/Quran.MDB"));
         {
             QString why;
-            SettingsRow row(SqliteDatabase::open(db, SqliteDatabase::Mode::ReadWrite, &why));
-            QVERIFY(row.load());
-            QVERIFY(row.write(QStringLiteral("Kalima"), QStringLiteral("والله")));
+            std::unique_ptr<SqliteDatabase> older =
+                SqliteDatabase::open(db, SqliteDatabase::Mode::ReadWrite, &why);
+            QVERIFY(older->execute(u"PRAGMA journal_mode = WAL"));
+            QVERIFY(older->execute(u"UPDATE Lang SET Kalima = 'والله'"));
             QVERIFY(QFileInfo(db + QStringLiteral("-wal")).size() > 0);
             for (const char* suffix : {"", "-wal", "-shm"})
                 QVERIFY(
@@ -307,6 +307,7 @@ class TestBuildData : public QObject {
         QTest::newRow("carriage return in text") << kSourceNames[3] << QStringLiteral("cr") << 31;
         QTest::newRow("malformed") << kSourceNames[1] << QStringLiteral("malformed") << 40;
         QTest::newRow("invalid utf-8") << kSourceNames[2] << QStringLiteral("utf8") << 50;
+        QTest::newRow("outside the BMP") << kSourceNames[4] << QStringLiteral("astral") << 60;
         QTest::newRow("last verse missing")
             << kSourceNames[0] << QStringLiteral("truncate") << 6236;
     }
@@ -336,6 +337,8 @@ class TestBuildData : public QObject {
             lines[at] = "3-1 text";
         if (fault == u"utf8")
             lines[at] += "\xC3(";
+        if (fault == u"astral")
+            lines[at] += "\xF0\x9F\x93\x96";
         if (fault == u"truncate")
             lines = lines.first(at);
         QVERIFY(source.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -77,8 +77,8 @@ class TestSettingsRow : public QObject {
     void refusedWriteIsKeptAndRetried() {
         SettingsRow row(open());
         QVERIFY(row.load());
-        QSignalSpy failed(&row, &SettingsRow::storageFailed);
-        QSignalSpy recovered(&row, &SettingsRow::storageRecovered);
+        QSignalSpy failed(&row.health(), &StorageHealth::storageFailed);
+        QSignalSpy recovered(&row.health(), &StorageHealth::storageRecovered);
 
         // A second writer holding the lock makes our writes fail.
         std::shared_ptr<SqliteDatabase> blocker = open();
@@ -98,6 +98,48 @@ class TestSettingsRow : public QObject {
         QVERIFY(reopened.load());
         QCOMPARE(reopened.value(u"AiaNo"_s), u"30"_s);
         QCOMPARE(reopened.value(u"Sura"_s), u"113"_s);
+    }
+
+    // What a write returns is in the file itself, also for a file an older run left in a
+    // write-ahead log: a copy of the file alone holds it.
+    void writesLandInTheFileItself() {
+        QString why;
+        QCOMPARE(open()->firstText(u"PRAGMA journal_mode = WAL", &why), u"wal"_s);
+        SettingsRow row(open());
+        QVERIFY(row.load());
+        QVERIFY(row.write(u"Kalima"_s, u"الحمد"_s));
+        QVERIFY(!QFile::exists(path_ + u"-wal"_s));
+        const QString copy = dir_.filePath(u"copy.MDB"_s);
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(path_, copy));
+        SettingsRow copied(SqliteDatabase::open(copy, SqliteDatabase::Mode::ReadOnly, &why));
+        QVERIFY(copied.load());
+        QCOMPARE(copied.value(u"Kalima"_s), u"الحمد"_s);
+    }
+
+    // A file that was write-protected when the program started opened read-only; once it can
+    // be written, writes reach it without a restart.
+    void readOnlyOpenWritesOnceTheFileIsWritable() {
+        QString why;
+        SettingsRow row(SqliteDatabase::open(path_, SqliteDatabase::Mode::ReadOnly, &why));
+        QVERIFY(row.load());
+        QVERIFY(row.write(u"AiaNo"_s, u"30"_s));
+        SettingsRow reopened(open());
+        QVERIFY(reopened.load());
+        QCOMPARE(reopened.value(u"AiaNo"_s), u"30"_s);
+    }
+
+    // A value SQLite refuses to bind is a write that did not happen, not a NULL in the row.
+    void unboundValueIsNoWrite() {
+        std::shared_ptr<SqliteDatabase> db = open();
+        SettingsRow row(db);
+        QVERIFY(row.load());
+        sqlite3_limit(db->handle(), SQLITE_LIMIT_LENGTH, 1000);
+        QVERIFY(!row.write(u"Kalima"_s, QString(1000, u'x')));
+        QVERIFY(row.hasPendingWrites());
+        SettingsRow other(open());
+        QVERIFY(other.load());
+        QCOMPARE(other.value(u"Kalima"_s), u"بسم الله"_s);
     }
 
     // A table without its row gets the factory row; without the table nothing can start.

@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
 #include <cstdio>
 
 #include "CaptionSets.h"
 #include "MainWindowFixture.h"
 #include "PaneStyleRules.h"
 #include "StorageNotice.h"
+#include "SurahBox.h"
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +84,46 @@ class TestSettingsDurability : public QObject {
         QCOMPARE(fx.storedValue(u"AiaNo"_s), u"30"_s);
         QCOMPARE(fx.storedValue(u"NO4"_s), PaneStyleRules::flagFor(bold));
         QCOMPARE(fx.storedValue(u"Lang"_s), storedName(UiLanguage::Kurdish));
+    }
+
+    // The surah position store that cannot be written is told and retried like the row.
+    void refusedSurahPositionIsToldThenSaved() {
+        MainWindowFixture fx;
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        QVERIFY(SettingsStore::save());
+        const QString store = SettingsStore::fileName();
+        QVERIFY(QFile::remove(store));
+        QVERIFY(QDir().mkpath(store));  // a folder where the file belongs: no one can write it
+        const auto unblock = qScopeGuard([&] { QDir().rmdir(store); });
+        w.Command2->click();
+        w.Combo1->setCurrentIndex(5);
+        const QList<StorageNotice*> notices = w.findChildren<StorageNotice*>();
+        QCOMPARE(notices.size(), 2);
+        QTRY_VERIFY(notices[1]->message());
+        QPointer<QMessageBox> message = notices[1]->message();
+        QVERIFY2(message->text().contains(store), qPrintable(message->text()));
+        QVERIFY(QDir().rmdir(store));
+        QTRY_VERIFY_WITH_TIMEOUT(!message, 10000);
+        QCOMPARE(QSettings(store, QSettings::IniFormat).value(u"Settings/Quran1"_s).toString(),
+                 u"5"_s);
+    }
+
+    // A surah chosen right before the window is closed is there at the next start.
+    void surahChosenRightBeforeCloseIsKept() {
+        QTemporaryDir dir;
+        MainWindowFixture::copyRuntimeData(dir.path());
+        SettingsStore::write(SettingsStore::kSurahPositionKey, u"0"_s);
+        QVERIFY(SettingsStore::save());
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--choose-and-close"_s, dir.path()});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QSettings(SettingsStore::fileName(), QSettings::IniFormat)
+                     .value(u"Settings/Quran1"_s)
+                     .toString(),
+                 u"17"_s);
     }
 
     void noticeSpeaksTheInterfaceLanguage_data() {
@@ -166,19 +209,30 @@ void report(const QString& line) {
     std::fflush(stdout);
 }
 
+// A child process's main window over the runtime copy in `folder`, settled.
+struct ChildWindow {
+    explicit ChildWindow(const char* folder) {
+        QStandardPaths::setTestModeEnabled(true);
+        if (auto failure = openQuran1Sources(QString::fromLocal8Bit(folder),
+                                             MainWindowFixture::lists(), &owner, sources))
+            qFatal("%s", qPrintable(*failure));
+        window = std::make_unique<Quran1>(sources);
+        window->show();
+        MainWindowFixture::settle(*window);
+    }
+
+    QObject owner;
+    Quran1Sources sources;
+    std::unique_ptr<Quran1> window;
+};
+
 // Child process for the kill test: changes sizes, bold flags, languages and fonts as fast as
 // it can, announcing each change before it and confirming it once written.
 int burstChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    QObject owner;
-    Quran1Sources sources;
-    if (auto failure = openQuran1Sources(QString::fromLocal8Bit(argv[2]),
-                                         MainWindowFixture::lists(), &owner, sources))
-        qFatal("%s", qPrintable(*failure));
-    Quran1 w(sources);
-    w.show();
-    MainWindowFixture::settle(w);
+    ChildWindow child(argv[2]);
+    Quran1& w = *child.window;
+    const Quran1Sources& sources = child.sources;
 
     const std::pair<QAction*, UiLanguage> languages[] = {
         {w.Ar, UiLanguage::Arabic}, {w.Ku, UiLanguage::Kurdish}, {w.En, UiLanguage::English}};
@@ -212,11 +266,24 @@ int burstChild(int argc, char* argv[]) {
     return 0;
 }
 
+// Child process for the close test: chooses a surah and closes the window at once.
+int chooseAndCloseChild(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ChildWindow child(argv[2]);
+    Quran1& w = *child.window;
+    w.Command2->click();
+    w.Combo1->setCurrentIndex(17);
+    w.close();
+    return 2;  // the close ends the program before this
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc == 3 && qstrcmp(argv[1], "--burst") == 0)
         return burstChild(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--choose-and-close") == 0)
+        return chooseAndCloseChild(argc, argv);
     QApplication app(argc, argv);
     TestSettingsDurability test;
     return QTest::qExec(&test, argc, argv);

@@ -28,6 +28,12 @@ void execute(SqliteDatabase& db, QStringView sql) {
         fail(db);
 }
 
+void quickCheck(const SqliteDatabase& db) {
+    QString why;
+    if (!db.passesQuickCheck(&why))
+        fail(db.path(), why);
+}
+
 SqliteStatement prepare(const SqliteDatabase& db, QStringView sql) {
     SqliteStatement statement = db.prepare(sql);
     if (!statement.isValid())

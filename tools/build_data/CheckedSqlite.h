@@ -12,6 +12,8 @@ namespace checked {
 
 std::unique_ptr<SqliteDatabase> open(const QString& path, SqliteDatabase::Mode mode);
 void execute(SqliteDatabase& db, QStringView sql);
+// Throws when SQLite's quick check finds the file damaged.
+void quickCheck(const SqliteDatabase& db);
 SqliteStatement prepare(const SqliteDatabase& db, QStringView sql);
 // The stored spelling of a table; empty when there is none of that name.
 QString tableName(const SqliteDatabase& db, QStringView name);

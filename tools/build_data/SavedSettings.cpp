@@ -26,8 +26,11 @@ Lookup readExisting(const QString& databasePath) {
     if (!QFileInfo::exists(databasePath))
         return {};
     try {
+        // Read-write, so that SQLite rolls back a write a crash cut short and reads what an
+        // older run left in a write-ahead log; the rebuild then removes the journal and the log.
         const std::unique_ptr<SqliteDatabase> db =
-            checked::open(databasePath, SqliteDatabase::Mode::ReadOnly);
+            checked::open(databasePath, SqliteDatabase::Mode::ReadWrite);
+        checked::quickCheck(*db);
         const QString table = checked::tableName(*db, u"Lang");
         if (table.isEmpty())
             return {Found::NoRow, {}, {}};

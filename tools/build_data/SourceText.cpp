@@ -88,6 +88,15 @@ QString fieldFault(QStringView text) {
             "corpus field delimiter");
     if (text.contains(u'\r') || text.contains(u'\n'))
         return QStringLiteral("the text holds a line break (CR or LF)");
+    // The corpus reader reverses fields code unit by code unit, which would split a pair.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSurrogate())
+            return QStringLiteral(
+                       "the text holds a character outside the Basic Multilingual Plane "
+                       "(code unit %1 at %2), which the corpus file cannot carry")
+                .arg(QString::number(text[i].unicode(), 16).toUpper())
+                .arg(i + 1);
+    }
     return {};
 }
 
