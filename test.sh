@@ -10,7 +10,7 @@ if [[ ${1:-} == --sanitize ]]; then
   shift
   build=$root/build-asan
   "$root/tools/setup.sh" "$build" -DZEPHYRANE_SANITIZE=ON
-  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$root/tools/asan.supp
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   "$root/tools/setup.sh"
