@@ -149,6 +149,8 @@ class Quran1 : public QMainWindow {
     void takeSearchResultSurah();
     PaneTexts searchResultPanes() const;
     void fillPanesFromSearchResult();
+    // The current search record in the panes (empty panes without one), its words marked.
+    void showSearchResult();
     // Marks the current search match's words in the verse pane.
     void markMatchedWords();
     bool Text_KeyDown(int key);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "DecimalText.h"
+#include "LetterFolding.h"
 #include "MatchedWords.h"
 #include "PaneTextLayout.h"
 #include "QueryText.h"
@@ -21,15 +22,6 @@ namespace {
 const QString kNoWord = u"No"_s;
 // The matched words' ground in the verse pane: a gold that white letters stay readable on.
 const QColor kMatchMark(150, 112, 0);
-
-// What typed text enters the search box as: the keheh, yeh and heh that Persian and Kurdish
-// keyboards type are the corpus's kaf, yeh and heh. Pasted text is left alone.
-QString asTypedIntoSearch(QString typed) {
-    typed.replace(u'\u06A9', u'\u0643');
-    typed.replace(u'\u06CC', u'\u064A');
-    typed.replace(u'\u06BE', u'\u0647');
-    return typed;
-}
 
 }  // namespace
 
@@ -92,6 +84,11 @@ void Quran1::fillPanesFromSearchResult() {
     markMatchedWords();
 }
 
+void Quran1::showSearchResult() {
+    fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
+    markMatchedWords();
+}
+
 void Quran1::markMatchedWords() {
     QList<QTextEdit::ExtraSelection> marks;
     // A match in an explanation has no words in the verse.
@@ -130,8 +127,7 @@ void Quran1::Text_Change() {
     sources.Data1->refresh();  // a word the query cannot take leaves the last result
     takeSearchResultSurah();
     // The panes are emptied, then filled from the first match: only the outcome is shown.
-    fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
-    markMatchedWords();
+    showSearchResult();
     Timer11.arm(2000);
 }
 
@@ -142,14 +138,15 @@ bool Quran1::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (Text_KeyDown(key->key()))
             return true;
-        const QString typed = asTypedIntoSearch(key->text());
+        // Typed text enters as the corpus's letters; pasted text is left alone.
+        const QString typed = foldKeyboardLetters(key->text());
         if (typed != key->text()) {
             Text->insert(typed);
             return true;
         }
     } else if (event->type() == QEvent::InputMethod) {
         auto* input = static_cast<QInputMethodEvent*>(event);
-        const QString typed = asTypedIntoSearch(input->commitString());
+        const QString typed = foldKeyboardLetters(input->commitString());
         if (typed != input->commitString()) {
             QInputMethodEvent replaced(input->preeditString(), input->attributes());
             replaced.setCommitString(typed, input->replacementStart(), input->replacementLength());
@@ -206,8 +203,7 @@ void Quran1::Command1_Click() {
 
 void Quran1::Timer1_Timer() {
     takeSearchResultSurah();
-    fillPanes(Text1().isEmpty() ? PaneTexts{} : searchResultPanes());
-    markMatchedWords();
+    showSearchResult();
     Text3->setText(QString::number(sources.Data1->absolutePosition() + 1));
     Timer1.arm(0);
 }
