@@ -1,5 +1,7 @@
 #include "SettingsRow.h"
 
+#include <QCoreApplication>
+
 #include "FactorySettings.h"
 
 namespace {
@@ -87,6 +89,32 @@ bool SettingsRow::write(const QString& field, const QString& value) {
     values_[name] = value;
     pending_[name] = value;
     return !health_.isFailing() && flush();
+}
+
+void SettingsRow::writeSoon(const QString& field, const QString& value) {
+    const QString name = storedFieldName(field);
+    if (name.isEmpty())
+        return;
+    values_[name] = value;
+    pending_[name] = value;
+    if (storeQueued_ || health_.isFailing())
+        return;
+    storeQueued_ = true;
+    QCoreApplication::postEvent(this, new QEvent(storeSoonEvent()), Qt::LowEventPriority - 1);
+}
+
+QEvent::Type SettingsRow::storeSoonEvent() {
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+bool SettingsRow::event(QEvent* event) {
+    if (event->type() != storeSoonEvent())
+        return QObject::event(event);
+    storeQueued_ = false;
+    if (!health_.isFailing())
+        flush();
+    return true;
 }
 
 bool SettingsRow::flush() {

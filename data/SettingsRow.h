@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,10 +33,19 @@ class SettingsRow : public QObject {
     // value is kept (value() returns it) and stored by the retry or flush(). While writes fail
     // a write only joins the pending values, so a locked file costs nothing per change.
     bool write(const QString& field, const QString& value);
+    // Sets the field at once and stores it after the events already queued, the window's
+    // repaint among them: for a value that changes with every keystroke, whose disk sync
+    // must not hold back the keystroke's result on screen. flush() stores it too.
+    void writeSoon(const QString& field, const QString& value);
+    // The event that carries out writeSoon(); queued below the repaint requests.
+    static QEvent::Type storeSoonEvent();
     bool flush();
     bool hasPendingWrites() const { return !pending_.empty(); }
     // Tells when writes start failing and when they succeed again.
     StorageHealth& health() { return health_; }
+
+  protected:
+    bool event(QEvent* event) override;
 
   private:
     QString storedFieldName(const QString& field) const;
@@ -51,5 +61,6 @@ class SettingsRow : public QObject {
     std::map<QString, QString> values_;
     std::map<QString, QString> pending_;
     bool journalReady_ = false;
+    bool storeQueued_ = false;
     StorageHealth health_{[this] { flush(); }};
 };

@@ -82,8 +82,10 @@ class MainWindowFixture {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
-    // The stored value of a settings-row field, read back from the file.
+    // The stored value of a settings-row field, read back from the file once the writes
+    // queued for after the repaint are done.
     QString storedValue(const QString& field) {
+        QCoreApplication::sendPostedEvents(sources.Data2, SettingsRow::storeSoonEvent());
         QString why;
         SettingsRow row(SqliteDatabase::open(dir.filePath(QStringLiteral("Data/Quran.MDB")),
                                              SqliteDatabase::Mode::ReadOnly, &why));
