@@ -164,7 +164,7 @@ int main(int argc, char* argv[]) {
         return w.findChild<QAction*>(QString::fromLatin1(name));
     };
     // The same words with letter forms and vowels ignored, then one- and five-letter words in
-    // each explanation. Each first search reads its column once, outside the clock.
+    // each explanation. Each mode's first search, which reads what it searches, is timed apart.
     struct Mode {
         const char* name;
         const char* searchIn;
@@ -179,12 +179,18 @@ int main(int argc, char* argv[]) {
          {QStringLiteral("a"), QStringLiteral("the"), QStringLiteral("mercy")}},
     };
     std::vector<std::pair<const char*, Summary>> modeSummaries;
+    std::vector<std::pair<const char*, double>> firstSearches;
     const double memoryBefore = residentMegabytes();
     for (const Mode& mode : modes) {
+        // The first search in a mode reads what it searches, with the box's last word.
+        QElapsedTimer firstSearch;
+        firstSearch.start();
         if (QAction* tolerant = menuItem("TolerantSearch");
             tolerant->isChecked() != (std::string_view(mode.name) == "tolerant"))
             tolerant->trigger();
         menuItem(mode.searchIn)->trigger();
+        w.Text->setText(mode.words.front());
+        firstSearches.emplace_back(mode.name, double(firstSearch.nsecsElapsed()) / 1e6);
         modeSummaries.emplace_back(mode.name, summarize(typeWords(w, guard, watch, mode.words, 5)));
     }
     menuItem("SearchVerses")->trigger();
@@ -243,6 +249,9 @@ int main(int argc, char* argv[]) {
             << "_keystroke_p99_ms=" << format(summary.p99) << ' ' << name
             << "_to_exact_ratio=" << format(summary.median / typed.median) << '\n';
     }
+    for (const auto& [name, ms] : firstSearches)
+        out << name << "_first_search_ms=" << format(ms) << ' ';
+    out << '\n';
     out << "baseline_repaint_median_ms=" << format(baseline)
         << " keystroke_ratio=" << format(typed.median / baseline)
         << " surah_ratio=" << format(chosen.median / baseline) << '\n';

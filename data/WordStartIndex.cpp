@@ -1,7 +1,9 @@
 #include "WordStartIndex.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -45,20 +47,47 @@ bool WordStartIndex::load(const SqliteDatabase& database, const QString& table,
             *why = database.lastError();
         return false;
     }
-    std::sort(starts_.begin(), starts_.end(), [this](const Start& a, const Start& b) {
-        return units(from(a.offset)) < units(from(b.offset));
-    });
+    text_ += QString(kOrderedUnits, QChar(kValueEnd));
+    orderStarts();
     return true;
+}
+
+void WordStartIndex::orderStarts() {
+    constexpr qsizetype kUnitsPerKey = 4;
+    struct Keyed {
+        std::array<std::uint64_t, kOrderedUnits / kUnitsPerKey> leading{};
+        Start start;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(starts_.size());
+    for (const Start& start : starts_) {
+        Keyed entry{{}, start};
+        for (qsizetype i = 0; i < kOrderedUnits; ++i) {
+            std::uint64_t& key = entry.leading[size_t(i / kUnitsPerKey)];
+            key = key << 16 | text_[start.offset + i].unicode();
+        }
+        keyed.push_back(entry);
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return std::tie(a.leading, a.start.offset) < std::tie(b.leading, b.start.offset);
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        starts_[i] = keyed[i].start;
 }
 
 QStringView WordStartIndex::from(std::uint32_t offset) const {
     return QStringView(text_).mid(offset);
 }
 
-std::vector<WordStartIndex::Start>::const_iterator WordStartIndex::firstNotBefore(
-    QStringView head) const {
-    return std::lower_bound(starts_.begin(), starts_.end(), units(head),
-                            [this](const Start& start, std::u16string_view wanted) {
-                                return units(from(start.offset)) < wanted;
-                            });
+WordStartIndex::StartRange WordStartIndex::startsWithLeading(QStringView leading) const {
+    const auto ordered = [this](const Start& start) {
+        return units(from(start.offset).left(kOrderedUnits));
+    };
+    const std::u16string_view wanted = units(leading);
+    const auto first = std::partition_point(starts_.begin(), starts_.end(),
+                                            [&](const Start& s) { return ordered(s) < wanted; });
+    const auto last = std::partition_point(first, starts_.end(), [&](const Start& s) {
+        return ordered(s).substr(0, wanted.size()) == wanted;
+    });
+    return {first, last};
 }

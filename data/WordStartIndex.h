@@ -2,15 +2,14 @@
 
 #include <QString>
 #include <QStringView>
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "FieldColumn.h"
 #include "SqliteDatabase.h"
 
-// Every word beginning of one field of a whole table, held in memory and ordered by the text
-// that follows it, so that the rows with a word (or run of words) beginning with a text are
+// Every word beginning of one field of a whole table, held in memory and ordered by the letters
+// that follow it, so that the rows with a word (or run of words) beginning with a text are
 // found by halving. Values are held folded, and the text looked for is folded alike.
 class WordStartIndex {
   public:
@@ -28,26 +27,34 @@ class WordStartIndex {
         const QString wanted = fold_ ? fold_(head) : head.toString();
         if (wanted.isEmpty())
             return;
-        // The run is found by halving at both ends: a short head begins a large share of all
-        // words, whose texts lie all over memory.
-        const auto first = firstNotBefore(wanted);
-        const auto last = std::partition_point(first, starts_.end(), [&](const Start& start) {
-            return from(start.offset).startsWith(wanted, Qt::CaseSensitive);
-        });
-        for (auto it = first; it != last; ++it)
-            visit(size_t(it->row));
+        // The starts are ordered by their leading letters only; a longer head is looked for
+        // among those that share its leading letters.
+        const QStringView leading = QStringView(wanted).left(kOrderedUnits);
+        const auto [first, last] = startsWithLeading(leading);
+        for (auto it = first; it != last; ++it) {
+            if (wanted.size() <= kOrderedUnits || from(it->offset).startsWith(wanted))
+                visit(size_t(it->row));
+        }
     }
 
   private:
+    // How many letters from a word's start the order of the starts covers: numbers compare
+    // them at once, where texts that repeat whole phrases would be compared at length.
+    static constexpr qsizetype kOrderedUnits = 16;
     struct Start {
         std::uint32_t offset;  // into text_
         std::uint32_t row;
     };
+    using StartRange =
+        std::pair<std::vector<Start>::const_iterator, std::vector<Start>::const_iterator>;
+    void orderStarts();
     QStringView from(std::uint32_t offset) const;
-    std::vector<Start>::const_iterator firstNotBefore(QStringView head) const;
+    StartRange startsWithLeading(QStringView leading) const;
 
     FieldColumn::Fold fold_ = nullptr;
     std::vector<qint64> rowIds_;
-    QString text_;  // every value, folded, each closed by a character no word holds
+    // Every value, folded, each closed by a character no word holds, and enough of those at
+    // the end that every start has its ordered letters.
+    QString text_;
     std::vector<Start> starts_;
 };

@@ -357,6 +357,9 @@ class TestLiveSearch : public QObject {
         QTest::addColumn<QString>("word");  // as a pattern over the source's text
         QTest::newRow("English") << u"SearchEnglish"_s << u"en.hilali.txt"_s << u"Mercy"_s
                                  << u"[Mm][Ee][Rr][Cc][Yy]"_s;
+        QTest::newRow("English run of words")
+            << u"SearchEnglish"_s << u"en.hilali.txt"_s << u"those who believe and"_s
+            << u"[Tt]hose [Ww]ho [Bb]elieve [Aa]nd"_s;
         QTest::newRow("Arabic") << u"SearchArabic"_s << u"ar.muyassar.txt"_s << u"رحمة"_s
                                 << u"رحمة"_s;
         QTest::newRow("Kurdish keyboard") << u"SearchKurdish"_s << u"ku.asan.txt"_s
