@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "FieldColumn.h"
@@ -38,8 +39,8 @@ class WordStartIndex {
     }
 
   private:
-    // How many letters from a word's start the order of the starts covers: numbers compare
-    // them at once, where texts that repeat whole phrases would be compared at length.
+    // How many letters from a word's start the order of the starts covers, so that texts that
+    // repeat whole phrases are not compared at length.
     static constexpr qsizetype kOrderedUnits = 16;
     struct Start {
         std::uint32_t offset;  // into text_
@@ -49,6 +50,7 @@ class WordStartIndex {
         std::pair<std::vector<Start>::const_iterator, std::vector<Start>::const_iterator>;
     void orderStarts();
     QStringView from(std::uint32_t offset) const;
+    std::u16string_view ordered(const Start& start) const;
     StartRange startsWithLeading(QStringView leading) const;
 
     FieldColumn::Fold fold_ = nullptr;
