@@ -1,7 +1,5 @@
 #include "SettingsRow.h"
 
-#include <QCoreApplication>
-
 #include "FactorySettings.h"
 
 namespace {
@@ -9,7 +7,13 @@ const QString kTable = QStringLiteral("Lang");
 }  // namespace
 
 SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
-    : QObject(parent), database_(std::move(database)) {}
+    : QObject(parent), database_(std::move(database)) {
+    soon_.setSingleShot(true);
+    connect(&soon_, &QTimer::timeout, this, [this] {
+        if (!health_.isFailing())
+            flush();
+    });
+}
 
 bool SettingsRow::load(QString* why) {
     auto fail = [&](const QString& reason) {
@@ -97,24 +101,9 @@ void SettingsRow::writeSoon(const QString& field, const QString& value) {
         return;
     values_[name] = value;
     pending_[name] = value;
-    if (storeQueued_ || health_.isFailing())
-        return;
-    storeQueued_ = true;
-    QCoreApplication::postEvent(this, new QEvent(storeSoonEvent()), Qt::LowEventPriority - 1);
-}
-
-QEvent::Type SettingsRow::storeSoonEvent() {
-    static const auto type = QEvent::Type(QEvent::registerEventType());
-    return type;
-}
-
-bool SettingsRow::event(QEvent* event) {
-    if (event->type() != storeSoonEvent())
-        return QObject::event(event);
-    storeQueued_ = false;
-    if (!health_.isFailing())
-        flush();
-    return true;
+    // While writes fail the retry stores it; a scheduled store is not put off by more changes.
+    if (!health_.isFailing() && !soon_.isActive())
+        soon_.start(kSoonMs);
 }
 
 bool SettingsRow::flush() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QEvent>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -33,19 +33,16 @@ class SettingsRow : public QObject {
     // value is kept (value() returns it) and stored by the retry or flush(). While writes fail
     // a write only joins the pending values, so a locked file costs nothing per change.
     bool write(const QString& field, const QString& value);
-    // Sets the field at once and stores it after the events already queued, the window's
-    // repaint among them: for a value that changes with every keystroke, whose disk sync
-    // must not hold back the keystroke's result on screen. flush() stores it too.
+    // Sets the field at once and stores it within kSoonMs, together with whatever else
+    // changed meanwhile: for a value that changes with every keystroke, whose disk sync would
+    // otherwise hold up each one. flush() stores it too.
+    static constexpr int kSoonMs = 300;
     void writeSoon(const QString& field, const QString& value);
-    // The event that carries out writeSoon(); queued below the repaint requests.
-    static QEvent::Type storeSoonEvent();
+    bool hasWriteScheduled() const { return soon_.isActive(); }
     bool flush();
     bool hasPendingWrites() const { return !pending_.empty(); }
     // Tells when writes start failing and when they succeed again.
     StorageHealth& health() { return health_; }
-
-  protected:
-    bool event(QEvent* event) override;
 
   private:
     QString storedFieldName(const QString& field) const;
@@ -61,6 +58,6 @@ class SettingsRow : public QObject {
     std::map<QString, QString> values_;
     std::map<QString, QString> pending_;
     bool journalReady_ = false;
-    bool storeQueued_ = false;
+    QTimer soon_;
     StorageHealth health_{[this] { flush(); }};
 };

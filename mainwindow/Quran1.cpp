@@ -367,8 +367,8 @@ void Quran1::closeEvent(QCloseEvent* event) {
 
 void Quran1::End1_Click() {
     // The settings row was written as it changed; only a write the file refused, or the search
-    // word of a keystroke whose repaint has not run yet, is still held. The surah position waits
-    // for the store's delayed save.
+    // word of the last keystrokes, is still held. The surah position waits for the store's
+    // delayed save.
     SettingsStore::save();
     sources.Data2->flush();
     endProgramNow(0);

@@ -63,8 +63,7 @@ void Quran1::bindToSettingsRow() {
     connect(Text, &QLineEdit::textChanged, this, &Quran1::Text_Change);
     Text->setText(row.value(u"Kalima"_s));
     // A change whose procedure changed the box again (leading blanks) is stale by now: the
-    // nested change stored the text the box holds. The word is synced once the keystroke's
-    // result is painted.
+    // nested change stored the text the box holds. A burst of keystrokes is synced at once.
     connect(Text, &QLineEdit::textChanged, this, [this, &row](const QString& text) {
         if (text == Text->text())
             row.writeSoon(u"Kalima"_s, text);

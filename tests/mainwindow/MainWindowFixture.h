@@ -82,10 +82,11 @@ class MainWindowFixture {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
-    // The stored value of a settings-row field, read back from the file once the writes
-    // queued for after the repaint are done.
+    // The stored value of a settings-row field, read back from the file once a scheduled
+    // write has run.
     QString storedValue(const QString& field) {
-        QCoreApplication::sendPostedEvents(sources.Data2, SettingsRow::storeSoonEvent());
+        if (!QTest::qWaitFor([&] { return !sources.Data2->hasWriteScheduled(); }))
+            return QStringLiteral("(the scheduled write never ran)");
         QString why;
         SettingsRow row(SqliteDatabase::open(dir.filePath(QStringLiteral("Data/Quran.MDB")),
                                              SqliteDatabase::Mode::ReadOnly, &why));
