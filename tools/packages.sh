@@ -6,6 +6,7 @@ zephyrane_packages=(
   qt6-base-dev qt6-multimedia-dev libsqlite3-dev
   xvfb xauth libxcb1-dev
   fonts-hosny-amiri fonts-noto-core fonts-dejavu-core fonts-liberation2
+  qt6-translations-l10n
 )
 
 install_missing() {
