@@ -1,9 +1,9 @@
 # The notice block each Tanzil source ends with, verbatim, for the files derived from them:
 # writes TANZIL_NOTICES_FILE and sets TANZIL_NOTICES_HTML for the program's page.
 set(TANZIL_NOTICES_FILE ${ZEPHYRANE_RUN_DIR}/Data/Tanzil-notices.txt)
-set(notices "The files of this folder (6.HTA, AWAR.MDB, Quran.MDB) hold texts of the Tanzil \
-Project, <https://tanzil.net>, built from the files below. Each file's own notice follows, \
-unchanged.\n")
+set(notices "Zephyrane's data files Data/6.HTA, Data/AWAR.MDB and Data/Quran.MDB hold texts \
+of the Tanzil Project, <https://tanzil.net>, built from the files below. Each file's own \
+notice follows, unchanged.\n")
 foreach(source quran-simple.txt quran-simple-clean.txt ar.muyassar.txt ku.asan.txt en.hilali.txt)
   file(READ ${ZEPHYRANE_SOURCES_DIR}/${source} text)
   string(FIND "${text}" "\n#" start)

@@ -8,7 +8,7 @@ set -eu
 installed=$(cd "$(dirname "$(readlink -f "$0")")/../lib/zephyrane" && pwd)
 runtime=${XDG_DATA_HOME:-$HOME/.local/share}/zephyrane
 mkdir -p "$runtime/Data"
-for file in Data/6.HTA Data/AWAR.MDB Wave.Wav; do
+for file in Data/6.HTA Data/AWAR.MDB Data/Tanzil-notices.txt Wave.Wav; do
     ln -sfn "$installed/$file" "$runtime/$file"
 done
 if [ ! -e "$runtime/Data/Quran.MDB" ]; then
