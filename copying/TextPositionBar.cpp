@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <algorithm>
 
 TextPositionBar::TextPositionBar(QPlainTextEdit* field, QWidget* parent)
     : QScrollBar(Qt::Vertical, parent), field_(field) {
