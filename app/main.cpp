@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "FontSubstitutions.h"
+#include "ProgramIcon.h"
 #include "SingleInstanceLock.h"
 #include "Start1.h"
 
@@ -9,6 +10,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"zephyrane"_s);
+    QApplication::setWindowIcon(programIcon());
     installFontSubstitutions();
 
     // Lives until the program ends: its verse lists serve every other window.

@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QSignalBlocker>
 
+#include "TextPositionBar.h"
+
 using namespace Qt::StringLiterals;
 
 Copy1::Copy1(const QString& verseFont, QWidget* parent) : QDialog(parent) {
@@ -16,7 +18,8 @@ Copy1::Copy1(const QString& verseFont, QWidget* parent) : QDialog(parent) {
     // document-wide size and alignment changes stay cheap.
     Text1 = new ExactCopyEdit(u"Text1"_s, this);
     Text1->setObjectName(u"Text1"_s);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* text1Bar = new TextPositionBar(Text1, this);
+    text1Bar->setObjectName(u"Text1Bar"_s);
     QFont font(u"Traditional Arabic-Q"_s);
     font.setPointSizeF(9.75);
     font.setBold(true);
@@ -35,8 +38,12 @@ Copy1::Copy1(const QString& verseFont, QWidget* parent) : QDialog(parent) {
     controls->addWidget(HScroll1);
     controls->addStretch();
     controls->addWidget(Combo1);
+    auto* text = new QHBoxLayout;
+    text->setSpacing(0);
+    text->addWidget(Text1);
+    text->addWidget(text1Bar);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text1);
+    layout->addLayout(text);
     layout->addLayout(controls);
 
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Copy1::Combo1_Click);

@@ -6,6 +6,7 @@
 #include "CaptionWriter.h"
 #include "FactorySettings.h"
 #include "PaneStyleRules.h"
+#include "QtTexts.h"
 #include "Quran1.h"
 #include "RecordSource.h"
 #include "SearchCaptions.h"
@@ -172,6 +173,7 @@ void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
     captionsShown_ = captionSet(language, variant);
     writeCaptions(*this, captionsShown_);
     language_ = language;
+    showQtTextsIn(language);
     captionSearchMenu();
     Ar->setChecked(language == UiLanguage::Arabic);
     En->setChecked(language == UiLanguage::English);

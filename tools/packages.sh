@@ -6,6 +6,8 @@ zephyrane_packages=(
   qt6-base-dev qt6-multimedia-dev libsqlite3-dev
   xvfb xauth libxcb1-dev
   fonts-hosny-amiri fonts-noto-core fonts-dejavu-core fonts-liberation2
+  qt6-translations-l10n librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {

@@ -1,12 +1,14 @@
 // The copy window on its own: its state after the load, the size list, the alignment bar,
-// and that neither size nor alignment touches the text or its copy.
+// that neither size nor alignment touches the text or its copy, and the text's scroll bar.
 #include <QApplication>
 #include <QClipboard>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "Copy1.h"
+#include "SurahCatalogue.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +23,24 @@ Qt::Alignment horizontalAlignment(const Copy1& copy) {
 const QString kText =
     u" ( سورة الفاتحة )\r\nبِسْمِ اللَّهِ [1] (ئه‌م ڕۆژه‌) "_s +
     u"(The Most Gracious\u00A0)\r\n\r\nالْحَمْدُ \u200f[2]\r\n"_s;
+
+// The shape of a copy of the whole Quran without the line option: a header line and one long
+// paragraph of numbered verses for each surah.
+QString wholeQuranShape() {
+    QString text;
+    for (const Surah& surah : SurahCatalogue::instance().rows()) {
+        text += u" ( سورة "_s + surah.arabicName + u" )\r\n"_s;
+        for (int verse = 1; verse <= surah.verseCount; ++verse)
+            text += u"الْحَمْدُ لِلَّهِ رَبِّ الْعَالَمِينَ ["_s + QString::number(verse) + u"] "_s;
+        text += u"\r\n"_s;
+    }
+    return text;
+}
+
+double shownPlace(const Copy1& copy) {
+    return copy.Text1->cursorForPosition(QPoint(0, 0)).position() /
+           double(copy.Text1->document()->characterCount());
+}
 
 QString asShown(QString text) {
     return text.replace(u"\r\n"_s, QString(QChar::ParagraphSeparator));
@@ -87,6 +107,34 @@ class TestCopy1 : public QObject {
         copy.Text1->selectAll();
         copy.Text1->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), kText);
+    }
+
+    // Over a whole Quran the thumb dragged to the middle shows the middle of the text and stays
+    // there; the keys move it on.
+    void textBarFollowsThePlaceInTheWholeText() {
+        Copy1 copy{QString()};
+        copy.Text1->setPlainText(wholeQuranShape());
+        copy.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&copy));
+        auto* bar = copy.findChild<QScrollBar*>(u"Text1Bar"_s);
+        QVERIFY(bar && bar->isVisible());
+        QVERIFY(!copy.Text1->verticalScrollBar()->isVisible());
+
+        bar->setSliderDown(true);
+        bar->setSliderPosition(bar->maximum() / 2);
+        bar->setSliderDown(false);
+        QTest::qWait(100);
+        QVERIFY2(std::abs(shownPlace(copy) - 0.5) < 0.02,
+                 qPrintable(QString::number(shownPlace(copy))));
+        QVERIFY2(std::abs(bar->value() / double(bar->maximum()) - 0.5) < 0.02,
+                 qPrintable(QString::number(bar->value())));
+
+        QTest::keyClick(copy.Text1, Qt::Key_End, Qt::ControlModifier);
+        QTest::qWait(100);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(copy.Text1, Qt::Key_Home, Qt::ControlModifier);
+        QTest::qWait(100);
+        QCOMPARE(bar->value(), 0);
     }
 
     // Escape closes the window like its close button: it announces that and unloads.

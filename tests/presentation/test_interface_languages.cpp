@@ -1,8 +1,10 @@
 // The interface languages on the real windows: the Lang menu, the start-up step, the reset,
 // the surah copy window and the panes' reading order.
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 
 #include "ExpectedCaptions.h"
 #include "MainWindowFixture.h"
@@ -129,6 +131,11 @@ void run(Quran1& w, Action action) {
     }
 }
 
+QString okButtonText() {
+    const QDialogButtonBox box(QDialogButtonBox::Ok);
+    return box.button(QDialogButtonBox::Ok)->text();
+}
+
 bool startedUp(const Quran1& w) {
     return QTest::qWaitFor([&] { return !w.Timer3.isActive(); });
 }
@@ -177,6 +184,23 @@ class TestInterfaceLanguages : public QObject {
         QCOMPARE(w.Text2(), names[column]);
         QCOMPARE(fx.storedValue(u"Lang"_s), names[column]);
         QVERIFY(w.findChild<Surat1*>()->isHidden());
+    }
+
+    // Qt's own texts follow the language where the system has a translation (Arabic, not
+    // Kurdish), and none of them mirrors the windows.
+    void qtOwnTextsFollowTheLanguage() {
+        MainWindowFixture fx(Stored{{u"Lang"_s, kArabic}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        QCOMPARE(okButtonText(), u"حسنًا"_s);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.layoutDirection(), Qt::LeftToRight);
+        w.Ku->trigger();
+        QCOMPARE(okButtonText(), u"OK"_s);
+        w.Ar->trigger();
+        QCOMPARE(okButtonText(), u"حسنًا"_s);
+        w.Reset1->trigger();
+        QCOMPARE(okButtonText(), u"OK"_s);
     }
 
     void storedNameThatIsNoLanguageAppliesNothing_data() {
