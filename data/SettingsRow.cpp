@@ -86,23 +86,22 @@ QString SettingsRow::value(const QString& field) const {
     return found == values_.end() ? QString() : found->second;
 }
 
-bool SettingsRow::write(const QString& field, const QString& value) {
+bool SettingsRow::hold(const QString& field, const QString& value) {
     const QString name = storedFieldName(field);
     if (name.isEmpty())
         return false;
     values_[name] = value;
     pending_[name] = value;
-    return !health_.isFailing() && flush();
+    return true;
+}
+
+bool SettingsRow::write(const QString& field, const QString& value) {
+    return hold(field, value) && !health_.isFailing() && flush();
 }
 
 void SettingsRow::writeSoon(const QString& field, const QString& value) {
-    const QString name = storedFieldName(field);
-    if (name.isEmpty())
-        return;
-    values_[name] = value;
-    pending_[name] = value;
     // While writes fail the retry stores it; a scheduled store is not put off by more changes.
-    if (!health_.isFailing() && !soon_.isActive())
+    if (hold(field, value) && !health_.isFailing() && !soon_.isActive())
         soon_.start(kSoonMs);
 }
 

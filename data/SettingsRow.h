@@ -46,6 +46,8 @@ class SettingsRow : public QObject {
 
   private:
     QString storedFieldName(const QString& field) const;
+    // Sets the field and adds it to the pending values; false for an unknown field.
+    bool hold(const QString& field, const QString& value);
     bool insertFactoryRow(QString* why);
     bool prepareForWriting(QString* why);
     bool storePending(QString* why);

@@ -1,9 +1,8 @@
 #include "WordStartIndex.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
-#include <tuple>
+#include <utility>
 
 namespace {
 
