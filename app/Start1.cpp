@@ -7,14 +7,15 @@
 #include "SecondInstance.h"
 #include "SplashPicture.h"
 #include "StartupFailure.h"
+#include "Twips.h"
 #include "WindowSystemFlush.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QSize kClientSize(4530 / 15, 1185 / 15);  // twips at 15 per pixel
-constexpr int kFadeStep = 17;                       // 15 steps from 0 to 255
+constexpr QSize kClientSize(twipsToPixels(4530), twipsToPixels(1185));
+constexpr int kFadeStep = 17;  // 15 steps from 0 to 255
 constexpr int kOpaque = 255;
 constexpr int kFadeTickMs = 5;
 constexpr int kLoadDelayMs = 1;

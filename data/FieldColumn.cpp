@@ -1,5 +1,7 @@
 #include "FieldColumn.h"
 
+#include "WhyFailed.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -17,13 +19,8 @@ bool FieldColumn::load(const SqliteDatabase& database, const QString& table, con
     SqliteStatement all =
         database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
                              .arg(quotedIdentifier(table), quotedIdentifier(field)));
-    auto fail = [&] {
-        if (why)
-            *why = database.lastError();
-        return false;
-    };
     if (!all.isValid())
-        return fail();
+        return fail(why, database.lastError());
     while (all.step()) {
         rowIds_.push_back(all.columnInt64(0));
         nulls_.push_back(all.columnIsNull(1));
@@ -31,7 +28,7 @@ bool FieldColumn::load(const SqliteDatabase& database, const QString& table, con
         ends_.push_back(text_.size());
     }
     if (all.failed())
-        return fail();
+        return fail(why, database.lastError());
     for (std::uint32_t row = 0; row < rowIds_.size(); ++row) {
         if (!nulls_[row])
             byValue_.push_back(row);

@@ -1,5 +1,7 @@
 #include "RecordSource.h"
 
+#include "WhyFailed.h"
+
 #include <bit>
 #include <cstdint>
 
@@ -33,12 +35,6 @@ class RowMarks {
 RecordSource::RecordSource(std::shared_ptr<SqliteDatabase> database, QString recordSource,
                            QObject* parent)
     : QObject(parent), database_(std::move(database)), recordSource_(std::move(recordSource)) {}
-
-bool RecordSource::fail(QString* why, const QString& reason) const {
-    if (why)
-        *why = reason;
-    return false;
-}
 
 const RecordSource::TableShape* RecordSource::tableShape(const QString& written, QString* why) {
     if (auto known = tables_.find(written); known != tables_.end())

@@ -1,5 +1,7 @@
 #include "WordStartIndex.h"
 
+#include "WhyFailed.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -24,11 +26,8 @@ bool WordStartIndex::load(const SqliteDatabase& database, const QString& table,
     SqliteStatement all =
         database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
                              .arg(quotedIdentifier(table), quotedIdentifier(field)));
-    if (!all.isValid()) {
-        if (why)
-            *why = database.lastError();
-        return false;
-    }
+    if (!all.isValid())
+        return fail(why, database.lastError());
     while (all.step()) {
         const auto row = std::uint32_t(rowIds_.size());
         rowIds_.push_back(all.columnInt64(0));
@@ -40,11 +39,8 @@ bool WordStartIndex::load(const SqliteDatabase& database, const QString& table,
         text_ += value;
         text_ += QChar(kValueEnd);
     }
-    if (all.failed()) {
-        if (why)
-            *why = database.lastError();
-        return false;
-    }
+    if (all.failed())
+        return fail(why, database.lastError());
     std::sort(starts_.begin(), starts_.end(), [this](const Start& a, const Start& b) {
         return units(from(a.offset)) < units(from(b.offset));
     });

@@ -20,6 +20,7 @@
 class RecordGrid;
 class RecordSource;
 class SettingsRow;
+class SettingsStore;
 class SqliteDatabase;
 class SurahBox;
 class Surat1;
@@ -30,9 +31,10 @@ struct VerseLists;
 // sources with the settings row, all opened before the window is created.
 struct Quran1Sources {
     const VerseLists* verseLists = nullptr;
-    RecordSource* Data1 = nullptr;  // search results
-    SettingsRow* Data2 = nullptr;   // the settings row
-    RecordSource* Data3 = nullptr;  // the verses of one surah
+    RecordSource* Data1 = nullptr;   // search results
+    SettingsRow* Data2 = nullptr;    // the settings row
+    RecordSource* Data3 = nullptr;   // the verses of one surah
+    SettingsStore* store = nullptr;  // the per-user store: last surah, search choices
 };
 
 // The working window: search, surah reading, the four panes, copy commands and pane styles.

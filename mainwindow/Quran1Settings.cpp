@@ -8,6 +8,7 @@
 #include "PaneStyleRules.h"
 #include "Quran1.h"
 #include "RecordSource.h"
+#include "Schema.h"
 #include "SearchCaptions.h"
 #include "SettingsRow.h"
 
@@ -28,45 +29,46 @@ struct PaneStyle {
 };
 
 std::array<PaneStyle, 4> paneStyles(const Quran1& w) {
+    using namespace schema;
     return {{
-        {w.Text4, w.Combo2, u"Aia"_s, w.Combo6, u"AiaNo"_s, w.Check0, u"NO4"_s, true},
-        {w.Te1, w.Combo3, u"Ara"_s, w.Combo7, u"AraNo"_s, w.Check1, u"NO3"_s, false},
-        {w.TE2, w.Combo4, u"Kurd"_s, w.Combo8, u"KurdNo"_s, w.Check3, u"NO2"_s, true},
-        {w.TE3, w.Combo5, u"Eng"_s, w.Combo9, u"EngNo"_s, w.Check2, u"NO1"_s, true},
+        {w.Text4, w.Combo2, kVerseFont, w.Combo6, kVerseSize, w.Check0, kVerseBold, true},
+        {w.Te1, w.Combo3, kArabicFont, w.Combo7, kArabicSize, w.Check1, kArabicBold, false},
+        {w.TE2, w.Combo4, kKurdishFont, w.Combo8, kKurdishSize, w.Check3, kKurdishBold, true},
+        {w.TE3, w.Combo5, kEnglishFont, w.Combo9, kEnglishSize, w.Check2, kEnglishBold, true},
     }};
 }
 
 }  // namespace
 
 QString Quran1::Text2() const {
-    return sources.Data2->value(u"Lang"_s);
+    return sources.Data2->value(schema::kLanguage);
 }
 void Quran1::setText2(const QString& name) {
-    sources.Data2->write(u"Lang"_s, name);
+    sources.Data2->write(schema::kLanguage, name);
 }
 QString Quran1::Text9() const {
-    return sources.Data2->value(u"NO4"_s);
+    return sources.Data2->value(schema::kVerseBold);
 }
 QString Quran1::Text10() const {
-    return sources.Data2->value(u"NO3"_s);
+    return sources.Data2->value(schema::kArabicBold);
 }
 QString Quran1::Text12() const {
-    return sources.Data2->value(u"NO2"_s);
+    return sources.Data2->value(schema::kKurdishBold);
 }
 QString Quran1::Text13() const {
-    return sources.Data2->value(u"NO1"_s);
+    return sources.Data2->value(schema::kEnglishBold);
 }
 
 void Quran1::bindToSettingsRow() {
     SettingsRow& row = *sources.Data2;
     // The stored word runs the search once, as any change of the box does.
     connect(Text, &QLineEdit::textChanged, this, &Quran1::Text_Change);
-    Text->setText(row.value(u"Kalima"_s));
+    Text->setText(row.value(schema::kSearchWord));
     // A change whose procedure changed the box again (leading blanks) is stale by now: the
     // nested change stored the text the box holds.
     connect(Text, &QLineEdit::textChanged, this, [this, &row](const QString& text) {
         if (text == Text->text())
-            row.write(u"Kalima"_s, text);
+            row.write(schema::kSearchWord, text);
     });
     Text->installEventFilter(this);
 
@@ -84,8 +86,8 @@ void Quran1::bindToSettingsRow() {
                         row.write(field, text);
                 });
     }
-    Label1->setText(row.value(u"Sura"_s));
-    Label3->setText(row.value(u"Sura"_s));
+    Label1->setText(row.value(schema::kSurahPosition));
+    Label3->setText(row.value(schema::kSurahPosition));
 }
 
 void Quran1::connectStyleTriggers() {

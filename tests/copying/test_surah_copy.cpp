@@ -285,7 +285,7 @@ class TestSurahCopy : public QObject {
         QCOMPARE(items(s->Combo4), QStringList{u"1"_s});
         // The main window keeps the surah the reader chose.
         QCOMPARE(w.Combo1->currentIndex(), 4);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"4"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"4"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(5)));
         QCOMPARE(s->Text1, u"1"_s);
         QCOMPARE(s->Text2, u"1"_s);
@@ -356,7 +356,7 @@ class TestSurahCopy : public QObject {
         // Chosen as an entry: its position is stored, and reading comes back to it.
         QCOMPARE(w.Combo1->currentIndex(), 1);
         QCOMPARE(w.Label3->text(), u"1"_s);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"1"_s);
         QCOMPARE(c.fx.storedValue(u"Sura"_s), u"1"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(2)));
         QVERIFY(c.verseShown());
@@ -369,7 +369,7 @@ class TestSurahCopy : public QObject {
         QVERIFY(hidden && QTest::qWaitFor([&] { return !hidden->Timer1.isActive(); }));
         QVERIFY(c.verseShown());
         QCOMPARE(w.Combo1->currentIndex(), 1);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"1"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(2)));
     }
 

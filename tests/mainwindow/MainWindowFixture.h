@@ -34,10 +34,6 @@ class MainWindowFixture {
     // Stored values to put into the settings row before the window is created.
     explicit MainWindowFixture(const Stored& stored = {}, const QString& storedSurahPosition = {}) {
         QStandardPaths::setTestModeEnabled(true);
-        SettingsStore::write(SettingsStore::kSurahPositionKey, storedSurahPosition);
-        // The search's own choices start as a new user's, whatever an earlier test chose.
-        SettingsStore::write(SettingsStore::kTolerantSearchKey, QString());
-        SettingsStore::write(SettingsStore::kSearchInKey, QString());
         const QString data = copyRuntimeData(dir.path());
         if (!stored.empty()) {
             QString why;
@@ -50,6 +46,10 @@ class MainWindowFixture {
         }
         if (auto failure = openQuran1Sources(dir.path(), lists(), &owner, sources))
             qFatal("%s", qPrintable(*failure));
+        sources.store->write(SettingsStore::kSurahPositionKey, storedSurahPosition);
+        // The search's own choices start as a new user's, whatever an earlier test chose.
+        sources.store->write(SettingsStore::kTolerantSearchKey, QString());
+        sources.store->write(SettingsStore::kSearchInKey, QString());
         window = std::make_unique<Quran1>(sources);
         window->show();
     }

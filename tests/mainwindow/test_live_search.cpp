@@ -310,7 +310,7 @@ class TestLiveSearch : public QObject {
         QCOMPARE(matches(u"ابراهيم"_s), 0);
 
         tolerant->trigger();
-        QCOMPARE(SettingsStore::read(SettingsStore::kTolerantSearchKey), u"1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kTolerantSearchKey), u"1"_s);
         QCOMPARE(results.recordCount(), ibrahim);  // the word in the box, searched anew
         QCOMPARE(results.recordSource(), searchQuery(u"ابراهيم"_s));
         QCOMPARE(matches(u"موسي"_s), musa);
@@ -318,7 +318,7 @@ class TestLiveSearch : public QObject {
         QVERIFY(w.TE3->toPlainText().endsWith(u"Al-Baqarah (124)"_s));
 
         tolerant->trigger();
-        QCOMPARE(SettingsStore::read(SettingsStore::kTolerantSearchKey), u"0"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kTolerantSearchKey), u"0"_s);
         QCOMPARE(results.recordCount(), 0);
     }
 
@@ -378,7 +378,7 @@ class TestLiveSearch : public QObject {
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
         w.findChild<QAction*>(choice)->trigger();
-        QVERIFY(!SettingsStore::read(SettingsStore::kSearchInKey).isEmpty());
+        QVERIFY(!w.sources.store->read(SettingsStore::kSearchInKey).isEmpty());
         MainWindowFixture::type(w.Text, typed);
         RecordSource& results = *w.sources.Data1;
         QCOMPARE(results.recordCount(), int(expected));
@@ -449,14 +449,14 @@ class TestLiveSearch : public QObject {
         QCOMPARE(w.Adad1->text(), u"7"_s);
         QCOMPARE(w.sources.Data3->recordCount(), 7);
         QVERIFY(w.TE3->toPlainText().endsWith(u"Al-Fatiha (1)"_s));
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"0"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"0"_s);
 
         w.Combo1->setCurrentIndex(113);
         QCOMPARE(w.Label3->text(), u"113"_s);
         QCOMPARE(w.dat1, u"An-Nas"_s);
         QCOMPARE(w.Adad1->text(), u"6"_s);
         QVERIFY(w.Timer6.isActive());
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"113"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"113"_s);
         QCOMPARE(fx.storedValue(u"Sura"_s), u"113"_s);
 
         // Typed text narrows by prefix but names no surah.
@@ -464,7 +464,7 @@ class TestLiveSearch : public QObject {
         MainWindowFixture::type(w.Combo1->lineEdit(), u"ال"_s);
         QCOMPARE(w.Combo1->currentIndex(), -1);
         QCOMPARE(w.Label3->text(), u"-1"_s);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"-1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"-1"_s);
         QCOMPARE(w.dat1, u"An-Nas"_s);
         QCOMPARE(w.Adad1->text(), u"6"_s);
         const int alefLam = w.sources.Data3->recordCount();

@@ -91,7 +91,7 @@ class TestSettingsDurability : public QObject {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        QVERIFY(SettingsStore::save());
+        QVERIFY(w.sources.store->save());
         const QString store = SettingsStore::fileName();
         QVERIFY(QFile::remove(store));
         QVERIFY(QDir().mkpath(store));  // a folder where the file belongs: no one can write it
@@ -113,8 +113,9 @@ class TestSettingsDurability : public QObject {
     void surahChosenRightBeforeCloseIsKept() {
         QTemporaryDir dir;
         MainWindowFixture::copyRuntimeData(dir.path());
-        SettingsStore::write(SettingsStore::kSurahPositionKey, u"0"_s);
-        QVERIFY(SettingsStore::save());
+        SettingsStore surahStore;
+        surahStore.write(SettingsStore::kSurahPositionKey, u"0"_s);
+        QVERIFY(surahStore.save());
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {u"--choose-and-close"_s, dir.path()});
         QVERIFY(child.waitForFinished(60000));
