@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "MainWindowLauncher.h"
 #include "SecondInstance.h"
 #include "SplashPicture.h"
 #include "StartupFailure.h"
@@ -23,10 +22,11 @@ constexpr int kHandOverDelayMs = 1000;
 
 }  // namespace
 
-Start1::Start1(const QString& programFolder, const QString& instanceLockFile)
+Start1::Start1(const QString& programFolder, const QString& instanceLockFile, HandOver handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       instanceLock_(instanceLockFile),
-      programFolder_(programFolder) {
+      programFolder_(programFolder),
+      handOver_(std::move(handOver)) {
     setFixedSize(kClientSize);
     setWindowTitle(u"Zephyrane"_s);
     move(screen()->availableGeometry().center() - rect().center());
@@ -74,7 +74,7 @@ void Start1::Timer2_Timer() {
 void Start1::Timer1_Timer() {
     Timer1.arm(0);
     hide();
-    showMainWindow(verseLists_);
+    handOver_(verseLists_);
 }
 
 void Start1::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "PunctualTimer.h"
 #include "SingleInstanceLock.h"
@@ -12,6 +13,7 @@
 // The splash window. It fades in, loads the verse corpus while fully opaque, fades out,
 // waits a second and hands over to the main window. It is never destroyed before the
 // program ends: it owns the verse lists every other window reads.
+// `handOver` receives those lists once the splash has gone.
 class Start1 : public QWidget {
     Q_OBJECT
 
@@ -19,7 +21,8 @@ class Start1 : public QWidget {
     // The load: refuses to run beside another instance (the program then ends at once),
     // skins the window, makes it fully transparent, arms the fade-in and starts the sound.
     // The corpus is read from `programFolder`.
-    Start1(const QString& programFolder, const QString& instanceLockFile);
+    using HandOver = std::function<void(const VerseLists&)>;
+    Start1(const QString& programFolder, const QString& instanceLockFile, HandOver handOver);
 
     const VerseLists& verseLists() const { return verseLists_; }
 
@@ -43,6 +46,7 @@ class Start1 : public QWidget {
 
     SingleInstanceLock instanceLock_;
     QString programFolder_;
+    HandOver handOver_;
     Skin Skin1{SkinKind::SettingsOnly};
     SoundPlayer WindowsMediaPlayer1;
     VerseLists verseLists_;

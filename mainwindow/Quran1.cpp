@@ -2,10 +2,12 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QMenuBar>
 #include <QMessageBox>
 
 #include "BY1.h"
+#include "Clipboard.h"
 #include "CloseRequestWatch.h"
 #include "ExactCopyEdit.h"
 #include "NoBrowserMessage.h"
@@ -347,7 +349,7 @@ void Quran1::Command3_Click() {
 }
 
 void Quran1::openPage(const QUrl& page) {
-    if (WebSites::open(page))
+    if (QDesktopServices::openUrl(page))
         return;
     const UiLanguage language = languageStoredAs(Text2()).value_or(UiLanguage::English);
     QMessageBox box(

@@ -2,7 +2,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "MainWindowLauncher.h"
 #include "SecondInstance.h"
 #include "SingleInstanceLock.h"
 #include "Start1.h"
@@ -33,7 +32,7 @@ class OpacityWarningsMuted {
 }  // namespace
 
 // The hand-over target: records the call instead of opening the main window.
-void showMainWindow(const VerseLists& verseLists) {
+void recordHandOver(const VerseLists& verseLists) {
     ++handOverCount;
     handedOverLists = &verseLists;
 }
@@ -61,7 +60,7 @@ class TestStart1 : public QObject {
     }
 
     void ticksStepAlphaAndLoadOnlyWhenOpaque() {
-        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile());
+        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile(), recordHandOver);
         QCOMPARE(start.size(), QSize(302, 79));
         QCOMPARE(start.Tex, u"0"_s);
         QVERIFY(start.Timer.isActive());
@@ -106,7 +105,7 @@ class TestStart1 : public QObject {
 
     void runsByItselfToTheHandOverAndStaysAlive() {
         const OpacityWarningsMuted muted;
-        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile());
+        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile(), recordHandOver);
         start.show();
         QTRY_COMPARE_WITH_TIMEOUT(handOverCount, 1, 15000);
         QCOMPARE(handedOverLists, &start.verseLists());

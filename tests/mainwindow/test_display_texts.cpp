@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "Clipboard.h"
 #include "DecimalText.h"
 #include "PaneTextLayout.h"
 #include "PaneTexts.h"

@@ -1,8 +1,5 @@
 #include "VerseCopy.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 #include "PaneTexts.h"
 
 namespace {
@@ -34,10 +31,4 @@ QString verseCopyText(VerseCopy command, const PaneTexts& panes) {
             return explanation(panes.TE3);
     }
     return {};
-}
-
-void putOnClipboard(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
 }
