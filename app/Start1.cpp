@@ -83,7 +83,7 @@ void Start1::paintEvent(QPaintEvent*) {
 }
 
 void Start1::setFadeLevel(int level) {
-    Tex = QString::number(level);
+    fadeLevel_ = level;
     setWindowOpacity(level / 255.0);
     // Each step is seen on its tick, not with the next batch of window changes.
     sendWindowChangesNow();

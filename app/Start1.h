@@ -25,13 +25,14 @@ class Start1 : public QWidget {
     Start1(const QString& programFolder, const QString& instanceLockFile, HandOver handOver);
 
     const VerseLists& verseLists() const { return verseLists_; }
+    // The fade level, alpha 0..255.
+    int fadeLevel() const { return fadeLevel_; }
 
     void Timer_Timer();   // one fade-in step
     void Timer3_Timer();  // the corpus load
     void Timer2_Timer();  // one fade-out step
     void Timer1_Timer();  // the hand-over
 
-    QString Tex = QStringLiteral("0");  // the fade level (alpha 0..255) as decimal text
     PunctualTimer Timer;
     PunctualTimer Timer3;
     PunctualTimer Timer2;
@@ -41,7 +42,6 @@ class Start1 : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int fadeLevel() const { return Tex.toInt(); }
     void setFadeLevel(int level);
 
     SingleInstanceLock instanceLock_;
@@ -50,4 +50,5 @@ class Start1 : public QWidget {
     Skin Skin1{SkinKind::SettingsOnly};
     SoundPlayer WindowsMediaPlayer1;
     VerseLists verseLists_;
+    int fadeLevel_ = 0;
 };

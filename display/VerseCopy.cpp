@@ -13,22 +13,22 @@ QString explanation(const QString& pane) {
 QString verseCopyText(VerseCopy command, const PaneTexts& panes) {
     switch (command) {
         case VerseCopy::Verse:
-            return panes.Text4;
+            return panes.verse;
         case VerseCopy::VerseArabic:
-            return panes.Text4 + explanation(panes.Te1);
+            return panes.verse + explanation(panes.arabic);
         case VerseCopy::VerseKurdish:
-            return panes.Text4 + explanation(panes.TE2);
+            return panes.verse + explanation(panes.kurdish);
         case VerseCopy::VerseEnglish:
-            return panes.Text4 + explanation(panes.TE3);
+            return panes.verse + explanation(panes.english);
         case VerseCopy::VerseAll:
-            return panes.Text4 + explanation(panes.Te1) + explanation(panes.TE2) +
-                   explanation(panes.TE3);
+            return panes.verse + explanation(panes.arabic) + explanation(panes.kurdish) +
+                   explanation(panes.english);
         case VerseCopy::ArabicOnly:
-            return explanation(panes.Te1);
+            return explanation(panes.arabic);
         case VerseCopy::KurdishOnly:
-            return explanation(panes.TE2);
+            return explanation(panes.kurdish);
         case VerseCopy::EnglishOnly:
-            return explanation(panes.TE3);
+            return explanation(panes.english);
     }
     return {};
 }

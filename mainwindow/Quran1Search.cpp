@@ -40,10 +40,10 @@ void Quran1::fillPanes(const PaneTexts& texts) {
     // Laying out a long Arabic explanation costs more than the search: a pane whose text
     // stays the same is left alone.
     const std::tuple<QPlainTextEdit*, const QString*, QString*> panes[] = {
-        {Text4, &texts.Text4, &shown_.Text4},
-        {Te1, &texts.Te1, &shown_.Te1},
-        {TE2, &texts.TE2, &shown_.TE2},
-        {TE3, &texts.TE3, &shown_.TE3}};
+        {Text4, &texts.verse, &shown_.verse},
+        {Te1, &texts.arabic, &shown_.arabic},
+        {TE2, &texts.kurdish, &shown_.kurdish},
+        {TE3, &texts.english, &shown_.english}};
     for (const auto& [pane, text, shown] : panes) {
         if (*shown != *text) {
             PaneTextLayout::replaceText(pane, *text);

@@ -62,7 +62,7 @@ class TestStart1 : public QObject {
     void ticksStepAlphaAndLoadOnlyWhenOpaque() {
         Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile(), recordHandOver);
         QCOMPARE(start.size(), QSize(302, 79));
-        QCOMPARE(start.Tex, u"0"_s);
+        QCOMPARE(start.fadeLevel(), 0);
         QVERIFY(start.Timer.isActive());
         QCOMPARE(start.Timer.interval(), 5);
         QVERIFY(!start.Timer2.isActive() && !start.Timer1.isActive());
@@ -71,7 +71,7 @@ class TestStart1 : public QObject {
             QVERIFY(!start.Timer3.isActive());
             start.Timer_Timer();
             alphas.append(alpha(start));
-            QCOMPARE(start.Tex, QString::number(alphas.last()));
+            QCOMPARE(start.fadeLevel(), alphas.last());
         }
         QVERIFY(!start.Timer.isActive());
         QVERIFY(start.Timer3.isActive());
