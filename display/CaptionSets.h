@@ -12,73 +12,21 @@ enum class UiLanguage { Arabic, English, Kurdish };
 // such differences gives the menu's captions.
 enum class CaptionVariant { Menu, StartUp, Reset };
 
-// Every caption that follows the interface language, named after its window and control.
-enum class CaptionTarget {
-    // The main window: its title, menus and items, buttons, bold boxes, frames, grids, the
-    // verse word beside the verse count and the count word of the count line.
-    Quran1,
-    File,
-    Surat,
-    Copy,
-    CopyA,
-    CopyAA,
-    CopyAE,
-    CopyAK,
-    Reset1,
-    End1,
-    Lang,
-    Help1,
-    Command3,
-    Web3,
-    Command1,
-    Command2,
-    Command14,
-    Command4,
-    Command8,
-    Command7,
-    Command6,
-    Command5,
-    Command9,
-    Command10,
-    Command11,
-    Check0,
-    Check1,
-    Check2,
-    Check3,
-    Frame1,
-    Frame2,
-    Frame5,
-    Frame4,
-    Frame3,
-    DBGrid1,
-    DBGrid2,
-    Text8,
-    Text6,
-    Web1,
-    Web2,
-    // The surah copy window, after every target of the main window.
-    Surat1,
-    Surat1Frame1,
-    Surat1Frame2,
-    Surat1Check11,
-    Surat1Check12,
-    Surat1Check13,
-    Surat1Check14,
-    Surat1Check15,
-    Surat1La1,
-    Surat1La2,
-    Surat1Command4,
-    Surat1Command5,
-    Surat1Command1,
-};
-
+// A caption that follows the interface language: the text of the control named `control` in
+// the window named `window` (object names). The window's own name stands for its title; the
+// main window's "Text6" is the count word of the count line, which no control shows alone.
 struct Caption {
-    CaptionTarget target;
+    QString window;
+    QString control;
     QString text;
 };
 
-// The captions a language gives on an occasion, one for each target.
+// The captions a language gives on an occasion, one for each control that takes one.
 std::vector<Caption> captionSet(UiLanguage language, CaptionVariant variant);
+
+// The text of the caption for `control` of `window`; empty when there is none.
+QString captionOf(const std::vector<Caption>& captions, const QString& window,
+                  const QString& control);
 
 // The name by which the settings row stores a language.
 QString storedName(UiLanguage language);

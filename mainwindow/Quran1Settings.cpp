@@ -11,6 +11,7 @@
 #include "Schema.h"
 #include "SearchCaptions.h"
 #include "SettingsRow.h"
+#include "Surat1.h"
 
 using namespace Qt::StringLiterals;
 
@@ -173,6 +174,8 @@ void Quran1::switchLanguage(UiLanguage language) {
 void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
     captionsShown_ = captionSet(language, variant);
     writeCaptions(*this, captionsShown_);
+    Text6 = captionOf(captionsShown_, objectName(), u"Text6"_s);
+    writeCaptions(*surat1(), captionsShown_);
     language_ = language;
     captionSearchMenu();
     Ar->setChecked(language == UiLanguage::Arabic);
@@ -181,7 +184,7 @@ void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
 }
 
 void Quran1::showLanguageIn(Surat1& window) const {
-    writeSurahCopyCaptions(window, captionsShown_);
+    writeCaptions(window, captionsShown_);
 }
 
 // Stores the language and shows its count word; the new captions get the skin.
