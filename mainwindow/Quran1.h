@@ -16,6 +16,7 @@
 #include "PaneTexts.h"
 #include "PunctualTimer.h"
 #include "Skin.h"
+#include "SurahReader.h"
 
 class RecordGrid;
 class RecordSource;
@@ -39,7 +40,7 @@ struct Quran1Sources {
 
 // The working window: search, surah reading, the four panes, copy commands and pane styles.
 // Controls keep their names; handlers are named after the control and event they serve.
-class Quran1 : public QMainWindow {
+class Quran1 : public QMainWindow, public SurahReader {
     Q_OBJECT
 
   public:
@@ -49,6 +50,14 @@ class Quran1 : public QMainWindow {
     MainWindowMode mode() const { return mode_; }
     // The surah copy window, created hidden on first reference.
     Surat1* surat1();
+
+    // What the surah copy window asks of the surah reading.
+    const VerseLists& verseLists() const override { return *sources.verseLists; }
+    void chooseSurah(int index) override;
+    void showSurahVerses(const QString& surahText) override;
+    void stepVerse(int step) override;
+    qint64 currentVerseOrdinal() const override;
+    QString verseFontName() const override;
 
     // Handlers, public so that the other windows and tests can run them by name.
     void Text_Change();

@@ -88,13 +88,12 @@ void Quran1::Command2_Click() {
     selectSurahPosition(
         DecimalText::roundedValue(sources.store->read(SettingsStore::kSurahPositionKey)));
     Timer6.arm(1);
-    surat1()->Label1->setText(QString());
+    surat1()->clearHiddenLabel();
 }
 
 void Quran1::Command14_Click() {
     Surat1* copyWindow = surat1();
-    copyWindow->Combo1->setCurrentIndex(Combo1->currentIndex());
-    copyWindow->Combo3->setCurrentIndex(Combo1->currentIndex());
+    copyWindow->chooseRange(Combo1->currentIndex());
     copyWindow->setWindowModality(Qt::ApplicationModal);
     copyWindow->show();
 }
@@ -106,10 +105,42 @@ void Quran1::Surat_Click() {
 
 Surat1* Quran1::surat1() {
     if (!surat1_) {
-        surat1_ = new Surat1(this);
+        surat1_ = new Surat1(this, *this);
         showLanguageIn(*surat1_);
     }
     return surat1_;
+}
+
+void Quran1::chooseSurah(int index) {
+    Combo1->setCurrentIndex(index);
+}
+
+void Quran1::showSurahVerses(const QString& surahText) {
+    sources.Data3->setRecordSource(surahQueryText(surahText));
+    sources.Data3->refresh();  // a text the query cannot take keeps the last verses
+    Timer6.arm(1);
+}
+
+void Quran1::stepVerse(int step) {
+    RecordSource& verses = *sources.Data3;
+    if (step < 0) {
+        verses.movePrevious();
+        if (verses.absolutePosition() == -1)
+            verses.moveFirst();
+    } else {
+        verses.moveNext();
+        if (verses.absolutePosition() == -1)
+            verses.moveLast();
+    }
+    Timer6.arm(1);
+}
+
+qint64 Quran1::currentVerseOrdinal() const {
+    return DecimalText::leadingDigits(Text11());
+}
+
+QString Quran1::verseFontName() const {
+    return Combo2->currentText();
 }
 
 void Quran1::GoToVerse_Click() {
