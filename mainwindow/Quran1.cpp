@@ -104,6 +104,14 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     connectHandlers();
     watchCloseRequests(this, [this] { End1_Click(); });
 
+    // Children by name, so that tests find them as they find the controls.
+    const std::pair<PunctualTimer*, QString> timers[] = {
+        {&Timer1, u"Timer1"_s}, {&Timer6, u"Timer6"_s}, {&Timer11, u"Timer11"_s},
+        {&Timer2, u"Timer2"_s}, {&Timer3, u"Timer3"_s}, {&Timer5, u"Timer5"_s}};
+    for (const auto& [timer, name] : timers) {
+        timer->setParent(this);
+        timer->setObjectName(name);
+    }
     connect(&Timer1, &QTimer::timeout, this, &Quran1::Timer1_Timer);
     connect(&Timer6, &QTimer::timeout, this, &Quran1::Timer6_Timer);
     connect(&Timer11, &QTimer::timeout, this, &Quran1::Timer11_Timer);

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <array>
 #include <memory>
 
 #include "CaptionSets.h"
@@ -86,6 +87,36 @@ class Quran1 : public QMainWindow, public SurahReader {
     // verse when it has fewer).
     void goToVerse(const Surah& surah, int verse);
 
+    // Hidden fields that are only variables.
+    QString Te = QStringLiteral("No");  // the query word
+    QString Text15;                     // surah name parsed by the last search refresh
+    QString Dat2;                       // its transliteration
+    QString dat1;                       // transliteration of the chosen surah
+    QString Text6;                      // the count word of the interface language
+
+    // Hidden fields bound to the current records and the settings row.
+    QString Text1() const;   // No1 of the search result
+    QString Text5() const;   // Num3 of the search result
+    QString No0() const;     // No of the search result
+    QString Text11() const;  // No1 of the surah verse
+    QString Text7() const;   // Mum1 of the surah verse
+    QString Text14() const;  // No of the surah verse
+    QString Text2() const;   // the interface language name
+    void setText2(const QString& name);
+    QString Text9() const;   // bold flag of the verse pane
+    QString Text10() const;  // bold flag of the Arabic explanation pane
+    QString Text12() const;  // bold flag of the Kurdish explanation pane
+    QString Text13() const;  // bold flag of the English explanation pane
+
+    Quran1Sources sources;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The controls and timers are the window's own: the other windows and the caption writer
+    // reach it through the calls above, tests find the controls by object name.
     // Visible controls.
     QLineEdit* Text = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command14 = nullptr;
@@ -113,39 +144,15 @@ class Quran1 : public QMainWindow, public SurahReader {
     QAction *Ar = nullptr, *En = nullptr, *Ku = nullptr;
     QAction *Command3 = nullptr, *Web1 = nullptr, *Web2 = nullptr;
 
-    // Hidden fields that are only variables.
-    QString Te = QStringLiteral("No");  // the query word
-    QString Text15;                     // surah name parsed by the last search refresh
-    QString Dat2;                       // its transliteration
-    QString dat1;                       // transliteration of the chosen surah
-    QString Text6;                      // the count word of the interface language
-
-    // Hidden fields bound to the current records and the settings row.
-    QString Text1() const;   // No1 of the search result
-    QString Text5() const;   // Num3 of the search result
-    QString No0() const;     // No of the search result
-    QString Text11() const;  // No1 of the surah verse
-    QString Text7() const;   // Mum1 of the surah verse
-    QString Text14() const;  // No of the surah verse
-    QString Text2() const;   // the interface language name
-    void setText2(const QString& name);
-    QString Text9() const;   // bold flag of the verse pane
-    QString Text10() const;  // bold flag of the Arabic explanation pane
-    QString Text12() const;  // bold flag of the Kurdish explanation pane
-    QString Text13() const;  // bold flag of the English explanation pane
-
     // One-shot steps: a positive interval arms the timer, its tick runs the step once: Timer1
     // the search match display, Timer6 the reading display, Timer11 the count line, Timer2 the
     // pane styles, Timer3 the start-up step, Timer5 the panes' text directions.
     PunctualTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
 
-    Quran1Sources sources;
+    struct PaneStyle;
+    // The four panes with their style controls and settings-row fields.
+    std::array<PaneStyle, 4> paneStyles() const;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void createControls();
     void createMenus();
     void connectHandlers();

@@ -15,10 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // A pane with its style controls and the settings-row fields behind them.
-struct PaneStyle {
+struct Quran1::PaneStyle {
     QPlainTextEdit* pane;
     QComboBox* fontList;
     QString fontField;
@@ -29,17 +27,15 @@ struct PaneStyle {
     bool italicOff;  // the style application leaves the Arabic explanation's italic alone
 };
 
-std::array<PaneStyle, 4> paneStyles(const Quran1& w) {
+std::array<Quran1::PaneStyle, 4> Quran1::paneStyles() const {
     using namespace schema;
     return {{
-        {w.Text4, w.Combo2, kVerseFont, w.Combo6, kVerseSize, w.Check0, kVerseBold, true},
-        {w.Te1, w.Combo3, kArabicFont, w.Combo7, kArabicSize, w.Check1, kArabicBold, false},
-        {w.TE2, w.Combo4, kKurdishFont, w.Combo8, kKurdishSize, w.Check3, kKurdishBold, true},
-        {w.TE3, w.Combo5, kEnglishFont, w.Combo9, kEnglishSize, w.Check2, kEnglishBold, true},
+        {Text4, Combo2, kVerseFont, Combo6, kVerseSize, Check0, kVerseBold, true},
+        {Te1, Combo3, kArabicFont, Combo7, kArabicSize, Check1, kArabicBold, false},
+        {TE2, Combo4, kKurdishFont, Combo8, kKurdishSize, Check3, kKurdishBold, true},
+        {TE3, Combo5, kEnglishFont, Combo9, kEnglishSize, Check2, kEnglishBold, true},
     }};
 }
-
-}  // namespace
 
 QString Quran1::Text2() const {
     return sources.Data2->value(schema::kLanguage);
@@ -75,7 +71,7 @@ void Quran1::bindToSettingsRow() {
 
     // Connected first, so that the stored sizes taking their lists reach the panes.
     connectStyleTriggers();
-    for (const PaneStyle& style : paneStyles(*this)) {
+    for (const PaneStyle& style : paneStyles()) {
         style.fontList->setEditText(row.value(style.fontField));
         connect(style.fontList, &QComboBox::editTextChanged, this,
                 [&row, field = style.fontField](const QString& text) { row.write(field, text); });
@@ -92,7 +88,7 @@ void Quran1::bindToSettingsRow() {
 }
 
 void Quran1::connectStyleTriggers() {
-    for (const PaneStyle& style : paneStyles(*this)) {
+    for (const PaneStyle& style : paneStyles()) {
         for (QComboBox* list : {style.fontList, style.sizeList}) {
             // A pick by code changes the selection; picking the selected entry again is a pick
             // too. Typing a name is none.
@@ -110,7 +106,7 @@ void Quran1::Check_Click(QCheckBox* box, const QString& flagField) {
 }
 
 void Quran1::ApplyPaneStyles() {
-    const std::array<PaneStyle, 4> styles = paneStyles(*this);
+    const std::array<PaneStyle, 4> styles = paneStyles();
     for (const PaneStyle& style : styles) {
         QFont font = PaneStyleRules::withNameAndSize(
             style.pane->font(), style.fontList->currentText(), style.sizeList->currentText());
@@ -131,7 +127,7 @@ void Quran1::ApplyPaneStyles() {
 }
 
 void Quran1::Reset1_Click() {
-    const std::array<PaneStyle, 4> styles = paneStyles(*this);
+    const std::array<PaneStyle, 4> styles = paneStyles();
     // Setting a font list's text is no pick; a size list whose selection changes is one.
     for (const PaneStyle& style : styles)
         style.fontList->setEditText(FactorySettings::value(style.fontField));

@@ -5,21 +5,6 @@
 
 namespace {
 
-// The control of that name in `window`, not in a window of its own below it. Menus are windows
-// too, but they belong to the window whose menu bar holds them.
-QObject* findControl(const QObject& window, const QString& name) {
-    for (QObject* child : window.children()) {
-        const auto* widget = qobject_cast<const QWidget*>(child);
-        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
-            continue;
-        if (child->objectName() == name)
-            return child;
-        if (QObject* found = findControl(*child, name))
-            return found;
-    }
-    return nullptr;
-}
-
 void write(QObject& control, const QString& text) {
     for (const char* property : {"title", "caption", "text"}) {
         if (control.metaObject()->indexOfProperty(property) >= 0) {
@@ -30,6 +15,20 @@ void write(QObject& control, const QString& text) {
 }
 
 }  // namespace
+
+QObject* findControl(const QObject& window, const QString& name) {
+    for (QObject* child : window.children()) {
+        // Menus are windows too, but they belong to the window whose menu bar holds them.
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            continue;
+        if (child->objectName() == name)
+            return child;
+        if (QObject* found = findControl(*child, name))
+            return found;
+    }
+    return nullptr;
+}
 
 void writeCaptions(QWidget& window, const std::vector<Caption>& captions) {
     const QString name = window.objectName();

@@ -4,6 +4,8 @@
 
 #include "CaptionSets.h"
 
+class QObject;
+class QString;
 class QWidget;
 
 // Writes the captions of `window` (those whose window name is its object name) to its controls,
@@ -11,3 +13,7 @@ class QWidget;
 // text; the window's own name gets its title. Controls of other windows, even of the window's
 // children, are left alone.
 void writeCaptions(QWidget& window, const std::vector<Caption>& captions);
+
+// The control of object name `name` in `window`, not in a window of its own below it; null when
+// there is none.
+QObject* findControl(const QObject& window, const QString& name);

@@ -111,7 +111,7 @@ class TestAboutWindow : public QObject {
     void aboutItemOpensItModallyAndAfresh() {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
-        w.Command3->trigger();
+        control<QAction>(w, u"Command3"_s)->trigger();
         QPointer<BY1> first = w.findChild<BY1*>();
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->windowModality(), Qt::ApplicationModal);
@@ -120,7 +120,7 @@ class TestAboutWindow : public QObject {
 
         QTest::mouseClick(first->Picture1, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return first.isNull(); }));
-        w.Command3->trigger();
+        control<QAction>(w, u"Command3"_s)->trigger();
         BY1* second = w.findChild<BY1*>();
         QVERIFY(second && second->isVisible());
         QCOMPARE(second->Height(), 90);
