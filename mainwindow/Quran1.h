@@ -60,29 +60,11 @@ class Quran1 : public QMainWindow, public SurahReader {
     qint64 currentVerseOrdinal() const override;
     QString verseFontName() const override;
 
-    // Handlers, named after the control and event they serve; tests run some by name.
-    void Text_Change();           // the live search: the search box changed
-    void Command1_Click();        // the search button: back to search mode
-    void SearchAndShow();         // the search refresh, and its first match in the panes
-    void Combo1_Click();          // the surah box: a surah chosen for reading
-    void Command2_Click();        // the reading button: into reading mode
-    void Command14_Click();       // the surah copy button: opens the surah copy window
-    void Surat_Click();           // File menu, surah copy: reading mode, then the surah copy
-    void Command3_Click();        // Help menu, About: the about window
-    void End1_Click();            // File menu, End: saves and ends the program
-    void Timer1_Timer();          // the search match display: panes and match number
-    void Timer6_Timer();          // the reading display: the surah's current verse in the panes
-    void Timer11_Timer();         // the count line: number of matches and the count word
-    void Timer3_Timer();          // the start-up step: stored language, first search
-    void Timer5_Timer();          // the panes' text directions, a second after start
-    void Ar_Click();              // Language menu, Arabic
-    void En_Click();              // Language menu, English
-    void Ku_Click();              // Language menu, Kurdish
-    void Reset1_Click();          // File menu, Reset: factory fonts and English
-    void ApplyPaneStyles();       // the pane styles (the tick of Timer2): fonts, sizes, bold
-    void TolerantSearch_Click();  // the Search menu's letter-forms item
-    void SearchIn_Click();        // the Search menu's choice of verses or an explanation
-    void GoToVerse_Click();       // Search menu, Go to Verse (Ctrl+G)
+    // Handlers that tests run by name.
+    void Command2_Click();   // the reading button: into reading mode
+    void Command14_Click();  // the surah copy button: opens the surah copy window
+    void Timer1_Timer();     // the search match display: panes and match number
+
     // Reading mode on `surah`, chosen as the reader would, with verse `verse` shown (its last
     // verse when it has fewer).
     void goToVerse(const Surah& surah, int verse);
@@ -148,6 +130,27 @@ class Quran1 : public QMainWindow, public SurahReader {
     // the search match display, Timer6 the reading display, Timer11 the count line, Timer2 the
     // pane styles, Timer3 the start-up step, Timer5 the panes' text directions.
     PunctualTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
+
+    // Handlers, named after the control and event they serve.
+    void Text_Change();           // the live search: the search box changed
+    void Command1_Click();        // the search button: back to search mode
+    void SearchAndShow();         // the search refresh, and its first match in the panes
+    void Combo1_Click();          // the surah box: a surah chosen for reading
+    void Surat_Click();           // File menu, surah copy: reading mode, then the surah copy
+    void Command3_Click();        // Help menu, About: the about window
+    void End1_Click();            // File menu, End: saves and ends the program
+    void Timer6_Timer();          // the reading display: the surah's current verse in the panes
+    void Timer11_Timer();         // the count line: number of matches and the count word
+    void Timer3_Timer();          // the start-up step: stored language, first search
+    void Timer5_Timer();          // the panes' text directions, a second after start
+    void Ar_Click();              // Language menu, Arabic
+    void En_Click();              // Language menu, English
+    void Ku_Click();              // Language menu, Kurdish
+    void Reset1_Click();          // File menu, Reset: factory fonts and English
+    void ApplyPaneStyles();       // the pane styles (the tick of Timer2): fonts, sizes, bold
+    void TolerantSearch_Click();  // the Search menu's letter-forms item
+    void SearchIn_Click();        // the Search menu's choice of verses or an explanation
+    void GoToVerse_Click();       // Search menu, Go to Verse (Ctrl+G)
 
     struct PaneStyle;
     // The four panes with their style controls and settings-row fields.
