@@ -1,9 +1,9 @@
 #include "FieldColumn.h"
 
-#include "WhyFailed.h"
-
 #include <algorithm>
 #include <string_view>
+
+#include "WhyFailed.h"
 
 namespace {
 
@@ -14,11 +14,15 @@ std::u16string_view units(QStringView text) {
 
 }  // namespace
 
+SqliteStatement selectInRowidOrder(const SqliteDatabase& database, const QString& table,
+                                   const QString& field) {
+    return database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
+                                .arg(quotedIdentifier(table), quotedIdentifier(field)));
+}
+
 bool FieldColumn::load(const SqliteDatabase& database, const QString& table, const QString& field,
                        QString* why, Fold fold) {
-    SqliteStatement all =
-        database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
-                             .arg(quotedIdentifier(table), quotedIdentifier(field)));
+    SqliteStatement all = selectInRowidOrder(database, table, field);
     if (!all.isValid())
         return fail(why, database.lastError());
     while (all.step()) {

@@ -1,8 +1,7 @@
 #include "QueryText.h"
 
-#include "WhyFailed.h"
-
 #include "Schema.h"
+#include "WhyFailed.h"
 
 namespace {
 

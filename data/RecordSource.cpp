@@ -1,13 +1,12 @@
 #include "RecordSource.h"
 
-#include "WhyFailed.h"
-
 #include <bit>
 #include <cstdint>
 
 #include "LetterFolding.h"
 #include "LikePattern.h"
 #include "QueryText.h"
+#include "WhyFailed.h"
 
 namespace {
 

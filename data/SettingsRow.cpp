@@ -1,9 +1,8 @@
 #include "SettingsRow.h"
 
-#include "WhyFailed.h"
-
 #include "FactorySettings.h"
 #include "Schema.h"
+#include "WhyFailed.h"
 
 SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
     : QObject(parent), database_(std::move(database)) {}

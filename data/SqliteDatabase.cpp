@@ -1,10 +1,10 @@
 #include "SqliteDatabase.h"
 
-#include "WhyFailed.h"
-
 #include <sqlite3.h>
 #include <QFileInfo>
 #include <QStringList>
+
+#include "WhyFailed.h"
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
     : db_(other.db_), stmt_(other.stmt_), failed_(other.failed_), bindFailed_(other.bindFailed_) {

@@ -1,9 +1,9 @@
 #include "WordStartIndex.h"
 
-#include "WhyFailed.h"
-
 #include <algorithm>
 #include <string_view>
+
+#include "WhyFailed.h"
 
 namespace {
 
@@ -23,9 +23,7 @@ bool isWordCharacter(QChar c) {
 bool WordStartIndex::load(const SqliteDatabase& database, const QString& table,
                           const QString& field, FieldColumn::Fold fold, QString* why) {
     fold_ = fold;
-    SqliteStatement all =
-        database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
-                             .arg(quotedIdentifier(table), quotedIdentifier(field)));
+    SqliteStatement all = selectInRowidOrder(database, table, field);
     if (!all.isValid())
         return fail(why, database.lastError());
     while (all.step()) {

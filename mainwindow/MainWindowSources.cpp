@@ -40,19 +40,24 @@ std::optional<QString> openQuran1Sources(const QString& folder, const VerseLists
     if (!search || !search->passesQuickCheck(&why))
         return u"%1: %2"_s.arg(searchPath, why);
 
+    // The verse table of a database as a record source, or why it cannot serve.
     const QString& verses = schema::kVerseTable;
-    auto* data1 = new RecordSource(search, verses, owner);
-    if (!data1->refresh(&why))
-        return u"%1, table %2: %3"_s.arg(searchPath, verses, why);
-    if (const QString field = missingField(data1->fieldNames(), schema::kVerseFields);
-        !field.isEmpty())
-        return u"%1, table %2: the field %3 is missing"_s.arg(searchPath, verses, field);
-    auto* data3 = new RecordSource(quran, verses, owner);
-    if (!data3->refresh(&why))
-        return u"%1, table %2: %3"_s.arg(quranPath, verses, why);
-    if (const QString field = missingField(data3->fieldNames(), schema::kVerseFields);
-        !field.isEmpty())
-        return u"%1, table %2: the field %3 is missing"_s.arg(quranPath, verses, field);
+    auto openVerses = [&](const std::shared_ptr<SqliteDatabase>& database, const QString& path,
+                          RecordSource*& source) -> std::optional<QString> {
+        source = new RecordSource(database, verses, owner);
+        if (!source->refresh(&why))
+            return u"%1, table %2: %3"_s.arg(path, verses, why);
+        if (const QString field = missingField(source->fieldNames(), schema::kVerseFields);
+            !field.isEmpty())
+            return u"%1, table %2: the field %3 is missing"_s.arg(path, verses, field);
+        return std::nullopt;
+    };
+    RecordSource* data1 = nullptr;
+    RecordSource* data3 = nullptr;
+    if (std::optional<QString> failure = openVerses(search, searchPath, data1))
+        return failure;
+    if (std::optional<QString> failure = openVerses(quran, quranPath, data3))
+        return failure;
     auto* data2 = new SettingsRow(quran, owner);
     if (!data2->load(&why))
         return u"%1: %2"_s.arg(quranPath, why);
