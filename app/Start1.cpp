@@ -3,18 +3,18 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "MainWindowLauncher.h"
 #include "SecondInstance.h"
 #include "SplashPicture.h"
 #include "StartupFailure.h"
+#include "Twips.h"
 #include "WindowSystemFlush.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QSize kClientSize(4530 / 15, 1185 / 15);  // twips at 15 per pixel
-constexpr int kFadeStep = 17;                       // 15 steps from 0 to 255
+constexpr QSize kClientSize(twipsToPixels(4530), twipsToPixels(1185));
+constexpr int kFadeStep = 17;  // 15 steps from 0 to 255
 constexpr int kOpaque = 255;
 constexpr int kFadeTickMs = 5;
 constexpr int kLoadDelayMs = 1;
@@ -22,10 +22,11 @@ constexpr int kHandOverDelayMs = 1000;
 
 }  // namespace
 
-Start1::Start1(const QString& programFolder, const QString& instanceLockFile)
+Start1::Start1(const QString& programFolder, const QString& instanceLockFile, HandOver handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       instanceLock_(instanceLockFile),
-      programFolder_(programFolder) {
+      programFolder_(programFolder),
+      handOver_(std::move(handOver)) {
     setFixedSize(kClientSize);
     setWindowTitle(u"Zephyrane"_s);
     move(screen()->availableGeometry().center() - rect().center());
@@ -73,7 +74,7 @@ void Start1::Timer2_Timer() {
 void Start1::Timer1_Timer() {
     Timer1.arm(0);
     hide();
-    showMainWindow(verseLists_);
+    handOver_(verseLists_);
 }
 
 void Start1::paintEvent(QPaintEvent*) {
@@ -82,7 +83,7 @@ void Start1::paintEvent(QPaintEvent*) {
 }
 
 void Start1::setFadeLevel(int level) {
-    Tex = QString::number(level);
+    fadeLevel_ = level;
     setWindowOpacity(level / 255.0);
     // Each step is seen on its tick, not with the next batch of window changes.
     sendWindowChangesNow();

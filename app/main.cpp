@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "FontSubstitutions.h"
+#include "MainWindowLauncher.h"
 #include "ProgramIcon.h"
 #include "SingleInstanceLock.h"
 #include "Start1.h"
@@ -14,7 +15,8 @@ int main(int argc, char* argv[]) {
     installFontSubstitutions();
 
     // Lives until the program ends: its verse lists serve every other window.
-    Start1 start1(QCoreApplication::applicationDirPath(), SingleInstanceLock::defaultPath());
+    Start1 start1(QCoreApplication::applicationDirPath(), SingleInstanceLock::defaultPath(),
+                  showMainWindow);
     start1.show();
     return app.exec();
 }

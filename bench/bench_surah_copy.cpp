@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
     if (!fx.settle())
         return 1;
     w.Command2_Click();
-    w.Combo1->setCurrentIndex(0);
+    control<SurahBox>(w, QStringLiteral("Combo1"))->setCurrentIndex(0);
     w.Command14_Click();
     Surat1* surat = w.surat1();
     if (!QTest::qWaitFor([&] { return !surat->Timer1.isActive(); }))

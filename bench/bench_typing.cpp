@@ -15,6 +15,8 @@
 #include "RecordGrid.h"
 #include "SurahBox.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Counts paints of the widgets a user watches, and stamps the end of each frame that painted
@@ -114,16 +116,17 @@ struct Keystrokes {
 Keystrokes typeWords(Quran1& w, QTimer& guard, const PaintWatch& watch, const QStringList& words,
                      int rounds) {
     Keystrokes keystrokes;
+    QLineEdit* box = control<QLineEdit>(w, QStringLiteral("Text"));
     for (int round = 0; round < rounds; ++round) {
         for (const QString& word : words) {
-            w.Text->clear();
+            box->clear();
             guard.start();
             runUntilPainted(guard, watch);
             for (QChar letter : word) {
                 guard.start();
                 const int framesBefore = watch.frames;
                 const qint64 pressedNs = watch.clock.nsecsElapsed();
-                QTest::sendKeyEvent(QTest::Click, w.Text, Qt::Key_unknown, QString(letter),
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter),
                                     Qt::NoModifier);
                 runUntil(guard, [&] { return watch.frames > framesBefore; });
                 keystrokes.toFrame.push_back(double(watch.lastFrameNs - pressedNs) / 1e6);
@@ -144,7 +147,9 @@ int main(int argc, char* argv[]) {
     MainWindowFixture fx(Stored{{QStringLiteral("Kalima"), QString()}});
     Quran1& w = *fx.window;
     fx.settle();
-    PaintWatch watch({w.Text4->viewport(), w.DBGrid1->viewport(), w.DBGrid2->viewport()});
+    PaintWatch watch({control<QPlainTextEdit>(w, u"Text4"_s)->viewport(),
+                      control<RecordGrid>(w, u"DBGrid1"_s)->viewport(),
+                      control<RecordGrid>(w, u"DBGrid2"_s)->viewport()});
     app.watch = &watch;
     // Wakes a loop waiting for a paint that never comes; restarted before each clock starts.
     QTimer guard;
@@ -198,7 +203,7 @@ int main(int argc, char* argv[]) {
             tolerant->isChecked() != (std::string_view(mode.name) == "tolerant"))
             tolerant->trigger();
         menuItem(mode.searchIn)->trigger();
-        w.Text->setText(mode.words.front());
+        control<QLineEdit>(w, u"Text"_s)->setText(mode.words.front());
         firstSearches.emplace_back(mode.name, double(firstSearch.nsecsElapsed()) / 1e6);
         modeSummaries.emplace_back(mode.name,
                                    summarize(typeWords(w, guard, watch, mode.words, 5).toFrame));
@@ -212,21 +217,22 @@ int main(int argc, char* argv[]) {
     int paintsWhenFilled = -1;
     QElapsedTimer sinceChoice;
     qint64 filledAtNs = 0;
-    QObject::connect(&w.Timer6, &QTimer::timeout, &app, [&] {
+    QObject::connect(control<QTimer>(w, u"Timer6"_s), &QTimer::timeout, &app, [&] {
         paintsWhenFilled = watch.paints;
         filledAtNs = sinceChoice.nsecsElapsed();
     });
     const auto shown = [&] { return paintsWhenFilled >= 0 && watch.paints > paintsWhenFilled; };
-    w.Command2->click();
+    control<QPushButton>(w, u"Command2"_s)->click();
     guard.start();
     runUntil(guard, shown);
     std::vector<double> surahs, untilFilled, fillToPainted;
     for (int round = 0; round < 3; ++round) {
-        for (int surah = 0; surah < w.Combo1->count(); ++surah) {
+        SurahBox* surahBox = control<SurahBox>(w, u"Combo1"_s);
+        for (int surah = 0; surah < surahBox->count(); ++surah) {
             paintsWhenFilled = -1;
             guard.start();
             sinceChoice.start();
-            w.Combo1->setCurrentIndex(surah);
+            surahBox->setCurrentIndex(surah);
             runUntil(guard, shown);
             const qint64 shownAtNs = sinceChoice.nsecsElapsed();
             surahs.push_back(double(shownAtNs) / 1e6);

@@ -7,11 +7,7 @@
 
 #include "Copy1.h"
 #include "DecimalText.h"
-#include "QueryText.h"
-#include "Quran1.h"
-#include "RecordSource.h"
 #include "SelectAllBox.h"
-#include "SurahBox.h"
 #include "SurahCatalogue.h"
 
 using namespace Qt::StringLiterals;
@@ -30,7 +26,8 @@ qint64 valueOf(const QString& text) {
 
 }  // namespace
 
-Surat1::Surat1(Quran1* owner) : QDialog(owner), main_(owner), copy_(*owner->sources.verseLists) {
+Surat1::Surat1(QWidget* owner, SurahReader& reader)
+    : QDialog(owner), main_(reader), copy_(reader.verseLists()) {
     setObjectName(u"Surat1"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"كؤبى كردني سوورةت"_s);
@@ -170,14 +167,6 @@ void Surat1::Timer1_Timer() {
     Timer1.arm(0);
 }
 
-// What the main window must show of a surah chosen here.
-void Surat1::loadSurah(const QString& surahText) {
-    RecordSource* verses = main_->sources.Data3;
-    verses->setRecordSource(surahQueryText(surahText));
-    verses->refresh();  // a text the query cannot take keeps the last verses
-    main_->Timer6.arm(1);
-}
-
 // The steps both surah selectors share: the surah's verse count and verse list, and the main
 // window's surah. Returns the ordinal of the surah's first verse.
 qint64 Surat1::takeSurah(const QComboBox* surah, QLabel* count, QComboBox* verses) {
@@ -196,9 +185,9 @@ qint64 Surat1::takeSurah(const QComboBox* surah, QLabel* count, QComboBox* verse
     // chosen yet: it leaves the main window's surah as the reader chose it.
     if (surah->currentIndex() < 0)
         return 1;
-    main_->Combo1->setCurrentIndex(surah->currentIndex());
-    loadSurah(surah->currentText());
-    return valueOf(main_->Text11());
+    main_.chooseSurah(surah->currentIndex());
+    main_.showSurahVerses(surah->currentText());
+    return main_.currentVerseOrdinal();
 }
 
 void Surat1::Combo1_Click() {
@@ -283,7 +272,7 @@ void Surat1::Timer2_Timer() {
 
 Copy1* Surat1::copy1() {
     if (!copy1_) {
-        copy1_ = new Copy1(main_->Combo2->currentText(), this);
+        copy1_ = new Copy1(main_.verseFontName(), this);
         connect(copy1_, &Copy1::unloaded, this, [this] {
             update();
             // Back to this window, no longer modal: the main window is usable beside it.
@@ -302,6 +291,15 @@ void Surat1::showCopy(const QString& text) {
     copyWindow->show();
 }
 
+void Surat1::chooseRange(int index) {
+    Combo1->setCurrentIndex(index);
+    Combo3->setCurrentIndex(index);
+}
+
+void Surat1::clearHiddenLabel() {
+    Label1->setText(QString());
+}
+
 void Surat1::Command1_Click() {
     close();
 }
@@ -317,23 +315,15 @@ void Surat1::closeEvent(QCloseEvent* event) {
     Timer1.arm(0);
     Timer2.arm(0);
     // Chosen as an entry, so that the main window stores its position, not "no surah".
-    main_->Combo1->setCurrentIndex(Combo1->currentIndex());
-    loadSurah(Combo1->currentText());
+    main_.chooseSurah(Combo1->currentIndex());
+    main_.showSurahVerses(Combo1->currentText());
     event->accept();
 }
 
 void Surat1::Command2_Click() {
-    RecordSource* verses = main_->sources.Data3;
-    verses->movePrevious();
-    if (verses->absolutePosition() == -1)
-        verses->moveFirst();
-    main_->Timer6.arm(1);
+    main_.stepVerse(-1);
 }
 
 void Surat1::Command3_Click() {
-    RecordSource* verses = main_->sources.Data3;
-    verses->moveNext();
-    if (verses->absolutePosition() == -1)
-        verses->moveLast();
-    main_->Timer6.arm(1);
+    main_.stepVerse(1);
 }

@@ -12,9 +12,9 @@
 #include "PunctualTimer.h"
 #include "Skin.h"
 #include "SurahCopyText.h"
+#include "SurahReader.h"
 
 class Copy1;
-class Quran1;
 
 // The surah copy window: builds the text of a range of verses, one verse per tick, and hands
 // it to the copy window. Created hidden on first reference; closing it is Cancel and unloads
@@ -23,7 +23,13 @@ class Surat1 : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Surat1(Quran1* owner);
+    // Over `owner`, the main window, whose surah reading it follows through `reader`.
+    Surat1(QWidget* owner, SurahReader& reader);
+
+    // Both ends of the range on the surah at `index` of the surah list.
+    void chooseRange(int index);
+    // Empties the hidden label the main window clears on entering reading mode.
+    void clearHiddenLabel();
 
     // Handlers, public so that the main window and tests can run them by name.
     void Combo1_Click();  // from-surah selection
@@ -80,13 +86,12 @@ class Surat1 : public QDialog {
     void connectHandlers();
     void Form_Load();
     qint64 takeSurah(const QComboBox* surah, QLabel* count, QComboBox* verses);
-    void loadSurah(const QString& surahText);
     SurahCopyChoices choices() const;
     void showCopy(const QString& text);
     // Start, the step buttons, the range selectors and the option boxes.
     void enableChoices(bool enabled);
 
-    Quran1* main_;
+    SurahReader& main_;
     Skin Skin1{SkinKind::SurahCopy};
     SurahCopyText copy_;
     // The first ordinals of the two chosen surahs, which the verse selectors count from.

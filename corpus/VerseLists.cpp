@@ -90,33 +90,25 @@ QString VerseLists::entry(const QStringList& list, qint64 ordinal) {
     return list.at(ordinal - 1);
 }
 
-QString CorpusLoadError::message() const {
-    if (line == 0)
-        return QStringLiteral("%1: %2").arg(file, reason);
-    return QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(reason);
-}
-
-std::optional<CorpusLoadError> loadVerseLists(const QString& path, VerseLists& lists) {
+std::optional<FileError> loadVerseLists(const QString& path, VerseLists& lists) {
     lists = VerseLists();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return CorpusLoadError{path, 0,
-                               QStringLiteral("cannot be opened (%1)").arg(file.errorString())};
+        return FileError{path, 0, QStringLiteral("cannot be opened (%1)").arg(file.errorString())};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return CorpusLoadError{path, 0,
-                               QStringLiteral("cannot be read (%1)").arg(file.errorString())};
+        return FileError{path, 0, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
     return parseVerseLists(bytes, path, lists);
 }
 
-std::optional<CorpusLoadError> parseVerseLists(QByteArrayView bytes, const QString& path,
-                                               VerseLists& lists) {
+std::optional<FileError> parseVerseLists(QByteArrayView bytes, const QString& path,
+                                         VerseLists& lists) {
     lists = VerseLists();
     const corpusformat::DecodedText decoded =
         corpusformat::decode(firstLines(bytes, VerseLists::kCount));
     if (decoded.invalidUtf8Line > 0)
-        return CorpusLoadError{path, decoded.invalidUtf8Line,
-                               QStringLiteral("the text is not valid UTF-8")};
+        return FileError{path, decoded.invalidUtf8Line,
+                         QStringLiteral("the text is not valid UTF-8")};
 
     VerseLists loaded;
     reserveAll(loaded);
@@ -124,13 +116,12 @@ std::optional<CorpusLoadError> parseVerseLists(QByteArrayView bytes, const QStri
     Fields fields;
     for (int line = 1; line <= VerseLists::kCount; ++line) {
         if (rest.isEmpty())
-            return CorpusLoadError{path, line,
-                                   QStringLiteral("the file ends before this line, but it must "
-                                                  "hold a line for each of the %1 verses")
-                                       .arg(VerseLists::kCount)};
+            return FileError{path, line,
+                             QStringLiteral("the file ends before this line, but it must "
+                                            "hold a line for each of the %1 verses")
+                                 .arg(VerseLists::kCount)};
         if (!splitUsedFields(takeLine(rest), fields))
-            return CorpusLoadError{path, line,
-                                   QStringLiteral("the line has fewer than six fields")};
+            return FileError{path, line, QStringLiteral("the line has fewer than six fields")};
         appendVerse(loaded, fields);
     }
     lists = std::move(loaded);

@@ -6,6 +6,8 @@
 #include <QStringView>
 #include <optional>
 
+#include "FileError.h"
+
 // The characters (UTF-16 code units) of `revstr` in reverse order. Every corpus field is
 // stored reversed.
 QString reversestring(QStringView revstr);
@@ -26,20 +28,12 @@ struct VerseLists {
     static QString entry(const QStringList& list, qint64 ordinal);
 };
 
-struct CorpusLoadError {
-    QString file;
-    int line = 0;  // 0 = the file as a whole
-    QString reason;
-
-    QString message() const;
-};
-
 // Fills all six lists (exactly kCount entries each) from the first kCount lines of the
 // corpus file, or returns the error and leaves `lists` empty.
-std::optional<CorpusLoadError> loadVerseLists(const QString& path, VerseLists& lists);
+std::optional<FileError> loadVerseLists(const QString& path, VerseLists& lists);
 // The same from the file's bytes; `path` only names the file in an error.
-std::optional<CorpusLoadError> parseVerseLists(QByteArrayView bytes, const QString& path,
-                                               VerseLists& lists);
+std::optional<FileError> parseVerseLists(QByteArrayView bytes, const QString& path,
+                                         VerseLists& lists);
 
 // The corpus lives in the program's own folder, not the working directory.
 QString corpusPath(const QString& programFolder);

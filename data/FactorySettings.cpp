@@ -1,32 +1,46 @@
 #include "FactorySettings.h"
 
+#include <vector>
+
+#include "Schema.h"
 #include "SqliteDatabase.h"
 
 namespace FactorySettings {
 namespace {
 
 struct Setting {
-    const char16_t* column;
-    const char16_t* value;
+    QString column;
+    QString value;
 };
 
 // Fonts and sizes of the verse, Arabic, Kurdish and English panes, their bold flags, the
 // language and the surah. The search word makes a first start show a verse, not empty panes.
-constexpr Setting kRow[] = {
-    {u"Kalima", u"بسم الله"}, {u"Aia", u"Traditional Arabic-Q"},
-    {u"AiaNo", u"20"},        {u"Ara", u"Traditional Arabic"},
-    {u"AraNo", u"14"},        {u"Kurd", u"Tahoma-Quvel"},
-    {u"KurdNo", u"11"},       {u"Eng", u"Tahoma"},
-    {u"EngNo", u"10"},        {u"NO1", u"1"},
-    {u"NO2", u"1"},           {u"NO3", u"0"},
-    {u"NO4", u"0"},           {u"Lang", u"English"},
-    {u"Sura", u"0"},
-};
+const std::vector<Setting>& row() {
+    using namespace schema;
+    static const std::vector<Setting> settings = {
+        {kSearchWord, QStringLiteral("بسم الله")},
+        {kVerseFont, QStringLiteral("Traditional Arabic-Q")},
+        {kVerseSize, QStringLiteral("20")},
+        {kArabicFont, QStringLiteral("Traditional Arabic")},
+        {kArabicSize, QStringLiteral("14")},
+        {kKurdishFont, QStringLiteral("Tahoma-Quvel")},
+        {kKurdishSize, QStringLiteral("11")},
+        {kEnglishFont, QStringLiteral("Tahoma")},
+        {kEnglishSize, QStringLiteral("10")},
+        {kEnglishBold, QStringLiteral("1")},
+        {kKurdishBold, QStringLiteral("1")},
+        {kArabicBold, QStringLiteral("0")},
+        {kVerseBold, QStringLiteral("0")},
+        {kLanguage, QStringLiteral("English")},
+        {kSurahPosition, QStringLiteral("0")},
+    };
+    return settings;
+}
 
-QStringList every(const char16_t* Setting::*part) {
+QStringList every(QString Setting::*part) {
     QStringList texts;
-    for (const Setting& setting : kRow)
-        texts.append(QString::fromUtf16(setting.*part));
+    for (const Setting& setting : row())
+        texts.append(setting.*part);
     return texts;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "WhyFailed.h"
+
 namespace {
 
 // Code-unit order: every text that begins with a given head sorts in one run after it.
@@ -12,18 +14,17 @@ std::u16string_view units(QStringView text) {
 
 }  // namespace
 
+SqliteStatement selectInRowidOrder(const SqliteDatabase& database, const QString& table,
+                                   const QString& field) {
+    return database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
+                                .arg(quotedIdentifier(table), quotedIdentifier(field)));
+}
+
 bool FieldColumn::load(const SqliteDatabase& database, const QString& table, const QString& field,
                        QString* why, Fold fold) {
-    SqliteStatement all =
-        database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
-                             .arg(quotedIdentifier(table), quotedIdentifier(field)));
-    auto fail = [&] {
-        if (why)
-            *why = database.lastError();
-        return false;
-    };
+    SqliteStatement all = selectInRowidOrder(database, table, field);
     if (!all.isValid())
-        return fail();
+        return fail(why, database.lastError());
     while (all.step()) {
         rowIds_.push_back(all.columnInt64(0));
         nulls_.push_back(all.columnIsNull(1));
@@ -31,7 +32,7 @@ bool FieldColumn::load(const SqliteDatabase& database, const QString& table, con
         ends_.push_back(text_.size());
     }
     if (all.failed())
-        return fail();
+        return fail(why, database.lastError());
     for (std::uint32_t row = 0; row < rowIds_.size(); ++row) {
         if (!nulls_[row])
             byValue_.push_back(row);

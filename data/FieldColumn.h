@@ -10,6 +10,10 @@
 // One field of a whole table held in memory, read once: every pattern is matched here instead
 // of through the database on every keystroke. Rows are kept in rowid order, and also ordered
 // by value so that the rows beginning with a text are found by halving.
+// Every row's rowid and `field` of `table`, in rowid order; invalid on error.
+SqliteStatement selectInRowidOrder(const SqliteDatabase& database, const QString& table,
+                                   const QString& field);
+
 class FieldColumn {
   public:
     // What a value is held as; none keeps it as stored.

@@ -1,5 +1,8 @@
 #include "QueryText.h"
 
+#include "Schema.h"
+#include "WhyFailed.h"
+
 namespace {
 
 bool isBlank(QChar c) {
@@ -21,6 +24,9 @@ bool isIdentifierPart(QChar c) {
 // Identifiers are ASCII only, so Qt's caseless comparison cannot equate a non-ASCII letter
 // with a keyword letter.
 bool sameWord(QStringView word, QLatin1StringView expected) {
+    return word.compare(expected, Qt::CaseInsensitive) == 0;
+}
+bool sameWord(QStringView word, QStringView expected) {
     return word.compare(expected, Qt::CaseInsensitive) == 0;
 }
 
@@ -80,8 +86,7 @@ class Reader {
 };
 
 std::optional<RecordSourceText> refuse(QString* why, const QString& reason) {
-    if (why)
-        *why = reason;
+    tellWhy(why, reason);
     return std::nullopt;
 }
 
@@ -93,14 +98,15 @@ std::optional<RecordSourceText> parseQueryAfterSelect(Reader& in, QString* why) 
         return refuse(why, QStringLiteral("expected from"));
     in.skipBlanks();
     const QStringView table = in.identifier();
-    if (!sameWord(table, QLatin1StringView("data")) && !isExplanationTable(table))
+    if (!sameWord(table, schema::kVerseTable) && !isExplanationTable(table))
         return refuse(why, QStringLiteral("only table data and the explanations can be queried"));
     if (!in.word(QLatin1StringView("where")))
         return refuse(why, QStringLiteral("expected where"));
     in.skipBlanks();
     const QStringView field = in.identifier();
-    if (!sameWord(field, QLatin1StringView("Mum1")) && !sameWord(field, QLatin1StringView("Num3")))
-        return refuse(why, QStringLiteral("only fields Mum1 and Num3 can be queried"));
+    if (!sameWord(field, schema::kSearched) && !sameWord(field, schema::kReference))
+        return refuse(why, QStringLiteral("only fields %1 and %2 can be queried")
+                               .arg(schema::kSearched, schema::kReference));
     if (!in.word(QLatin1StringView("like")))
         return refuse(why, QStringLiteral("expected like"));
     in.skipBlanks();
@@ -119,8 +125,9 @@ std::optional<RecordSourceText> parseQueryAfterSelect(Reader& in, QString* why) 
 }  // namespace
 
 bool isExplanationTable(QStringView table) {
-    for (const char* name : {"arabic", "kurdish", "english"}) {
-        if (sameWord(table, QLatin1StringView(name)))
+    for (const QString& name :
+         {schema::kArabicTable, schema::kKurdishTable, schema::kEnglishTable}) {
+        if (sameWord(table, name))
             return true;
     }
     return false;
@@ -140,15 +147,24 @@ std::optional<RecordSourceText> parseRecordSourceText(QStringView text, QString*
     return parseQueryAfterSelect(in, why);
 }
 
+namespace {
+
+// The record source text the parser above accepts: a prefix of `field` in `table`.
+QString prefixQueryText(const QString& table, const QString& field, const QString& prefix) {
+    return QStringLiteral(" select * from ") + table + QStringLiteral(" where ") + field +
+           QStringLiteral(" like '") + prefix + QStringLiteral("*'");
+}
+
+}  // namespace
+
 QString searchQueryText(const QString& prefix) {
-    return QStringLiteral(" select * from data where Mum1 like '") + prefix + QStringLiteral("*'");
+    return prefixQueryText(schema::kVerseTable.toLower(), schema::kSearched, prefix);
 }
 
 QString surahQueryText(const QString& prefix) {
-    return QStringLiteral(" select * from data where Num3 like '") + prefix + QStringLiteral("*'");
+    return prefixQueryText(schema::kVerseTable.toLower(), schema::kReference, prefix);
 }
 
 QString explanationQueryText(const QString& table, const QString& prefix) {
-    return QStringLiteral(" select * from ") + table + QStringLiteral(" where Mum1 like '") +
-           prefix + QStringLiteral("*'");
+    return prefixQueryText(table, schema::kSearched, prefix);
 }

@@ -20,8 +20,6 @@ class RecordSetModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    RecordSource* source() const { return source_; }
-
   private:
     void resolveColumns();
 

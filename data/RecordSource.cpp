@@ -6,6 +6,7 @@
 #include "LetterFolding.h"
 #include "LikePattern.h"
 #include "QueryText.h"
+#include "WhyFailed.h"
 
 namespace {
 
@@ -33,12 +34,6 @@ class RowMarks {
 RecordSource::RecordSource(std::shared_ptr<SqliteDatabase> database, QString recordSource,
                            QObject* parent)
     : QObject(parent), database_(std::move(database)), recordSource_(std::move(recordSource)) {}
-
-bool RecordSource::fail(QString* why, const QString& reason) const {
-    if (why)
-        *why = reason;
-    return false;
-}
 
 const RecordSource::TableShape* RecordSource::tableShape(const QString& written, QString* why) {
     if (auto known = tables_.find(written); known != tables_.end())

@@ -75,7 +75,6 @@ class RecordSource : public QObject {
     inline static const QStringList kNoFields;
 
     const TableShape* tableShape(const QString& written, QString* why);
-    bool fail(QString* why, const QString& reason) const;
     bool selectRowIds(const QString& table, const QString& field, const QString& pattern,
                       std::vector<qint64>& rowIds, QString* why) const;
     const FieldColumn* column(const QString& table, const QString& field, QString* why) const;

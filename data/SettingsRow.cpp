@@ -1,10 +1,8 @@
 #include "SettingsRow.h"
 
 #include "FactorySettings.h"
-
-namespace {
-const QString kTable = QStringLiteral("Lang");
-}  // namespace
+#include "Schema.h"
+#include "WhyFailed.h"
 
 SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
     : QObject(parent), database_(std::move(database)) {
@@ -16,14 +14,9 @@ SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* pare
 }
 
 bool SettingsRow::load(QString* why) {
-    auto fail = [&](const QString& reason) {
-        if (why)
-            *why = reason;
-        return false;
-    };
-    const QString table = database_->tableName(kTable);
+    const QString table = database_->tableName(schema::kSettingsTable);
     if (table.isEmpty())
-        return fail(QStringLiteral("the table Lang is missing"));
+        return fail(why, QStringLiteral("the table %1 is missing").arg(schema::kSettingsTable));
     table_ = table;
     fieldNames_ = database_->columnNames(table);
 
@@ -31,19 +24,19 @@ bool SettingsRow::load(QString* why) {
                                     .arg(quotedIdentifier(table));
     SqliteStatement select = database_->prepare(selectFirst);
     if (!select.isValid())
-        return fail(database_->lastError());
+        return fail(why, database_->lastError());
     if (!select.step()) {
         if (select.failed())
-            return fail(database_->lastError());
+            return fail(why, database_->lastError());
         // A lost row means factory settings, as on a first start, not a program that cannot
         // start. Only the first row is ever read or written.
         QString reason;
         if (!insertFactoryRow(&reason))
-            return fail(
-                QStringLiteral("the table Lang has no row and none can be added (%1)").arg(reason));
+            return fail(why, QStringLiteral("the table %1 has no row and none can be added (%2)")
+                                 .arg(schema::kSettingsTable, reason));
         select = database_->prepare(selectFirst);
         if (!select.step())
-            return fail(database_->lastError());
+            return fail(why, database_->lastError());
     }
     rowId_ = select.columnInt64(0);
     values_.clear();

@@ -1,11 +1,6 @@
 #include "SettingsStore.h"
 
-#include <QCoreApplication>
-#include <QMap>
 #include <QSettings>
-#include <QTimer>
-
-#include "StorageHealth.h"
 
 namespace {
 
@@ -13,12 +8,6 @@ const QString kApplication = QStringLiteral("Vediv 3Azez");
 
 QString path(const QString& key) {
     return QStringLiteral("Settings/") + key;
-}
-
-// Written values not yet stored.
-QMap<QString, QString>& unsaved() {
-    static QMap<QString, QString> values;
-    return values;
 }
 
 // The store object keeps the first error it met for good, so every save asks a new one.
@@ -33,74 +22,44 @@ QString storeValues(const QMap<QString, QString>& values) {
     return {};
 }
 
-// What lives as long as the application object: the delayed save and the store's health.
-struct Saver {
-    QTimer delay;
-    StorageHealth health{[] { SettingsStore::save(); }};
-};
-
-Saver* saver() {
-    static Saver* instance = nullptr;
-    if (!instance && QCoreApplication::instance()) {
-        instance = new Saver;
-        instance->delay.setSingleShot(true);
-        QObject::connect(&instance->delay, &QTimer::timeout, [] { SettingsStore::save(); });
-        qAddPostRoutine([] {
-            SettingsStore::save();
-            delete instance;
-            instance = nullptr;
-        });
-    }
-    return instance;
-}
-
-// A save flushes to disk, which must not hold up the surah the reader just chose; one save
-// also covers a reader stepping through the surah list. Saves go through a temporary file and
-// a rename, so a kill never leaves half a file.
-void saveSoon() {
-    constexpr int kSaveDelayMs = 250;
-    Saver* delayed = saver();
-    if (!delayed) {
-        SettingsStore::save();
-        return;
-    }
-    // While saves fail the retry covers new values too.
-    if (!delayed->health.isFailing())
-        delayed->delay.start(kSaveDelayMs);
-}
-
 }  // namespace
 
-namespace SettingsStore {
+SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {
+    delay_.setSingleShot(true);
+    connect(&delay_, &QTimer::timeout, this, &SettingsStore::save);
+}
 
-QString read(const QString& key) {
-    if (auto value = unsaved().constFind(key); value != unsaved().cend())
+SettingsStore::~SettingsStore() {
+    save();
+}
+
+QString SettingsStore::read(const QString& key) const {
+    if (auto value = unsaved_.constFind(key); value != unsaved_.cend())
         return *value;
     return QSettings(QSettings::UserScope, kApplication, kApplication).value(path(key)).toString();
 }
 
-void write(const QString& key, const QString& value) {
-    unsaved()[key] = value;
-    saveSoon();
+void SettingsStore::write(const QString& key, const QString& value) {
+    unsaved_[key] = value;
+    // A save flushes to disk, which must not hold up the surah the reader just chose; one save
+    // also covers a reader stepping through the surah list. Saves go through a temporary file
+    // and a rename, so a kill never leaves half a file. While saves fail the retry covers new
+    // values too.
+    constexpr int kSaveDelayMs = 250;
+    if (!health_.isFailing())
+        delay_.start(kSaveDelayMs);
 }
 
-bool save() {
-    if (unsaved().isEmpty())
+bool SettingsStore::save() {
+    if (unsaved_.isEmpty())
         return true;
-    const QString fault = storeValues(unsaved());
+    const QString fault = storeValues(unsaved_);
     if (fault.isEmpty())
-        unsaved().clear();
-    if (Saver* delayed = saver())
-        delayed->health.report(fault.isEmpty(), fault);
+        unsaved_.clear();
+    health_.report(fault.isEmpty(), fault);
     return fault.isEmpty();
 }
 
-QString fileName() {
+QString SettingsStore::fileName() {
     return QSettings(QSettings::UserScope, kApplication, kApplication).fileName();
 }
-
-StorageHealth& health() {
-    return saver()->health;
-}
-
-}  // namespace SettingsStore

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "WhyFailed.h"
+
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
     : db_(other.db_), stmt_(other.stmt_), failed_(other.failed_), bindFailed_(other.bindFailed_) {
     other.stmt_ = nullptr;
@@ -102,8 +104,7 @@ int openFlags(SqliteDatabase::Mode mode) {
 
 std::unique_ptr<SqliteDatabase> SqliteDatabase::open(const QString& path, Mode mode, QString* why) {
     auto fail = [&](const QString& reason) -> std::unique_ptr<SqliteDatabase> {
-        if (why)
-            *why = reason;
+        tellWhy(why, reason);
         return nullptr;
     };
     const QFileInfo file(path);
@@ -197,8 +198,7 @@ QString SqliteDatabase::tableName(QStringView name, QString* why) const {
         if (!statement.failed())
             return {};
     }
-    if (why)
-        *why = lastError();
+    tellWhy(why, lastError());
     return {};
 }
 

@@ -19,7 +19,6 @@ class SqliteStatement {
     ~SqliteStatement();
 
     bool isValid() const { return stmt_ != nullptr; }
-    sqlite3_stmt* handle() const { return stmt_; }
 
     // A bind that fails makes the next step fail without running the statement: a value that
     // could not be bound must not be written as NULL.

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "WhyFailed.h"
+
 namespace {
 
 // Closes each value, so that no run of words reaches into the next row.
@@ -22,14 +24,9 @@ bool isWordCharacter(QChar c) {
 bool WordStartIndex::load(const SqliteDatabase& database, const QString& table,
                           const QString& field, FieldColumn::Fold fold, QString* why) {
     fold_ = fold;
-    SqliteStatement all =
-        database.prepare(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid")
-                             .arg(quotedIdentifier(table), quotedIdentifier(field)));
-    if (!all.isValid()) {
-        if (why)
-            *why = database.lastError();
-        return false;
-    }
+    SqliteStatement all = selectInRowidOrder(database, table, field);
+    if (!all.isValid())
+        return fail(why, database.lastError());
     while (all.step()) {
         const auto row = std::uint32_t(rowIds_.size());
         rowIds_.push_back(all.columnInt64(0));
@@ -41,11 +38,8 @@ bool WordStartIndex::load(const SqliteDatabase& database, const QString& table,
         text_ += value;
         text_ += QChar(kValueEnd);
     }
-    if (all.failed()) {
-        if (why)
-            *why = database.lastError();
-        return false;
-    }
+    if (all.failed())
+        return fail(why, database.lastError());
     text_ += QString(kOrderedUnits, QChar(kValueEnd));
     orderStarts();
     return true;

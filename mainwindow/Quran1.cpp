@@ -2,10 +2,12 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QMenuBar>
 #include <QMessageBox>
 
 #include "BY1.h"
+#include "Clipboard.h"
 #include "CloseRequestWatch.h"
 #include "ExactCopyEdit.h"
 #include "NoBrowserMessage.h"
@@ -14,12 +16,14 @@
 #include "ProgramEnd.h"
 #include "RecordGrid.h"
 #include "RecordSource.h"
+#include "Schema.h"
 #include "SearchCaptions.h"
 #include "SettingsRow.h"
 #include "SettingsStore.h"
 #include "StorageNotice.h"
 #include "SurahBox.h"
 #include "Surat1.h"
+#include "Twips.h"
 #include "TypedListText.h"
 #include "VerseCopy.h"
 #include "WebSites.h"
@@ -28,11 +32,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 QRect twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 QPlainTextEdit* pane(QWidget* parent, const QString& name, const QColor& background,
@@ -97,12 +98,20 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     createControls();
     createMenus();
     Form_Load();
-    new StorageNotice(sources.Data2->health(), u"Data/Quran.MDB"_s, *sources.Data2, this);
-    new StorageNotice(SettingsStore::health(), SettingsStore::fileName(), *sources.Data2, this);
+    new StorageNotice(sources.Data2->health(), schema::kVerseDatabaseFile, *sources.Data2, this);
+    new StorageNotice(sources.store->health(), sources.store->fileName(), *sources.Data2, this);
     bindToSettingsRow();
     connectHandlers();
     watchCloseRequests(this, [this] { End1_Click(); });
 
+    // Children by name, so that tests find them as they find the controls.
+    const std::pair<PunctualTimer*, QString> timers[] = {
+        {&Timer1, u"Timer1"_s}, {&Timer6, u"Timer6"_s}, {&Timer11, u"Timer11"_s},
+        {&Timer2, u"Timer2"_s}, {&Timer3, u"Timer3"_s}, {&Timer5, u"Timer5"_s}};
+    for (const auto& [timer, name] : timers) {
+        timer->setParent(this);
+        timer->setObjectName(name);
+    }
     connect(&Timer1, &QTimer::timeout, this, &Quran1::Timer1_Timer);
     connect(&Timer6, &QTimer::timeout, this, &Quran1::Timer6_Timer);
     connect(&Timer11, &QTimer::timeout, this, &Quran1::Timer11_Timer);
@@ -117,7 +126,7 @@ Quran1::~Quran1() = default;
 
 void Quran1::createControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(14550 / kTwipsPerPixel, 7875 / kTwipsPerPixel);
+    client->setFixedSize(twipsToPixels(14550), twipsToPixels(7875));
     setCentralWidget(client);
 
     Frame1 = control<QGroupBox>(client, u"Frame1"_s, twips(75, 0, 10335, 2775));
@@ -193,8 +202,8 @@ void Quran1::createControls() {
     Picture1 = control<QFrame>(Frame2, u"Picture1"_s, {8, 134, 249, 22});
     Picture1->setFrameShape(QFrame::StyledPanel);
     Text3 = control<QLabel>(Picture1, u"Text3"_s, {4, 1, 241, 20});
-    DBGrid1 = new RecordGrid(sources.Data1, {u"Num1"_s, u"Num3"_s}, Frame2);
-    DBGrid2 = new RecordGrid(sources.Data3, {u"Num1"_s, u"Mum1"_s}, Frame2);
+    DBGrid1 = new RecordGrid(sources.Data1, {schema::kGridText, schema::kReference}, Frame2);
+    DBGrid2 = new RecordGrid(sources.Data3, {schema::kGridText, schema::kSearched}, Frame2);
     for (RecordGrid* grid : {DBGrid1, DBGrid2}) {
         grid->setGeometry(8, 160, 249, 345);
         grid->setLayoutDirection(Qt::RightToLeft);
@@ -243,17 +252,17 @@ void Quran1::createSearchMenu() {
     searchMenu_->setObjectName(u"SearchMenu"_s);
     tolerantSearch_ = item(searchMenu_, u"TolerantSearch"_s, QString());
     tolerantSearch_->setCheckable(true);
-    tolerantSearch_->setChecked(SettingsStore::read(SettingsStore::kTolerantSearchKey) == u"1"_s);
+    tolerantSearch_->setChecked(sources.store->read(SettingsStore::kTolerantSearchKey) == u"1"_s);
     // Set before the stored word runs its first search.
     sources.Data1->setMatching(tolerantSearch_->isChecked() ? RecordSource::Matching::Tolerant
                                                             : RecordSource::Matching::Exact);
     searchMenu_->addSeparator();
     auto* searchIn = new QActionGroup(this);
-    const QString stored = SettingsStore::read(SettingsStore::kSearchInKey);
+    const QString stored = sources.store->read(SettingsStore::kSearchInKey);
     const std::pair<QString, QString> choices[] = {{u"SearchVerses"_s, QString()},
-                                                   {u"SearchArabic"_s, u"Arabic"_s},
-                                                   {u"SearchKurdish"_s, u"Kurdish"_s},
-                                                   {u"SearchEnglish"_s, u"English"_s}};
+                                                   {u"SearchArabic"_s, schema::kArabicTable},
+                                                   {u"SearchKurdish"_s, schema::kKurdishTable},
+                                                   {u"SearchEnglish"_s, schema::kEnglishTable}};
     for (const auto& [name, table] : choices) {
         QAction* choice = item(searchMenu_, name, QString());
         choice->setCheckable(true);
@@ -348,7 +357,7 @@ void Quran1::Command3_Click() {
 }
 
 void Quran1::openPage(const QUrl& page) {
-    if (WebSites::open(page))
+    if (QDesktopServices::openUrl(page))
         return;
     const UiLanguage language = languageStoredAs(Text2()).value_or(UiLanguage::English);
     QMessageBox box(
@@ -369,7 +378,7 @@ void Quran1::End1_Click() {
     // The settings row was written as it changed; only a write the file refused, or the search
     // word of the last keystrokes, is still held. The surah position waits for the store's
     // delayed save.
-    SettingsStore::save();
+    sources.store->save();
     sources.Data2->flush();
     endProgramNow(0);
 }

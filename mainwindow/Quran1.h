@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <array>
 #include <memory>
 
 #include "CaptionSets.h"
@@ -16,10 +17,12 @@
 #include "PaneTexts.h"
 #include "PunctualTimer.h"
 #include "Skin.h"
+#include "SurahReader.h"
 
 class RecordGrid;
 class RecordSource;
 class SettingsRow;
+class SettingsStore;
 class SqliteDatabase;
 class SurahBox;
 class Surat1;
@@ -30,14 +33,15 @@ struct VerseLists;
 // sources with the settings row, all opened before the window is created.
 struct Quran1Sources {
     const VerseLists* verseLists = nullptr;
-    RecordSource* Data1 = nullptr;  // search results
-    SettingsRow* Data2 = nullptr;   // the settings row
-    RecordSource* Data3 = nullptr;  // the verses of one surah
+    RecordSource* Data1 = nullptr;   // search results
+    SettingsRow* Data2 = nullptr;    // the settings row
+    RecordSource* Data3 = nullptr;   // the verses of one surah
+    SettingsStore* store = nullptr;  // the per-user store: last surah, search choices
 };
 
 // The working window: search, surah reading, the four panes, copy commands and pane styles.
 // Controls keep their names; handlers are named after the control and event they serve.
-class Quran1 : public QMainWindow {
+class Quran1 : public QMainWindow, public SurahReader {
     Q_OBJECT
 
   public:
@@ -48,33 +52,53 @@ class Quran1 : public QMainWindow {
     // The surah copy window, created hidden on first reference.
     Surat1* surat1();
 
-    // Handlers, public so that the other windows and tests can run them by name.
-    void Text_Change();
-    void Command1_Click();
-    void SearchAndShow();
-    void Combo1_Click();
-    void Command2_Click();
-    void Command14_Click();
-    void Surat_Click();
-    void Command3_Click();
-    void End1_Click();
-    void Timer1_Timer();
-    void Timer6_Timer();
-    void Timer11_Timer();
-    void Timer3_Timer();
-    void Timer5_Timer();
-    void Ar_Click();
-    void En_Click();
-    void Ku_Click();
-    void Reset1_Click();
-    void ApplyPaneStyles();       // the tick of Timer2
-    void TolerantSearch_Click();  // the Search menu's letter-forms item
-    void SearchIn_Click();        // the Search menu's choice of verses or an explanation
-    void GoToVerse_Click();       // Ctrl+G
+    // What the surah copy window asks of the surah reading.
+    const VerseLists& verseLists() const override { return *sources.verseLists; }
+    void chooseSurah(int index) override;
+    void showSurahVerses(const QString& surahText) override;
+    void stepVerse(int step) override;
+    qint64 currentVerseOrdinal() const override;
+    QString verseFontName() const override;
+
+    // Handlers that tests run by name.
+    void Command2_Click();   // the reading button: into reading mode
+    void Command14_Click();  // the surah copy button: opens the surah copy window
+    void Timer1_Timer();     // the search match display: panes and match number
+
     // Reading mode on `surah`, chosen as the reader would, with verse `verse` shown (its last
     // verse when it has fewer).
     void goToVerse(const Surah& surah, int verse);
 
+    // Hidden fields that are only variables.
+    QString Te = QStringLiteral("No");  // the query word
+    QString Text15;                     // surah name parsed by the last search refresh
+    QString Dat2;                       // its transliteration
+    QString dat1;                       // transliteration of the chosen surah
+    QString Text6;                      // the count word of the interface language
+
+    // Hidden fields bound to the current records and the settings row.
+    QString Text1() const;   // No1 of the search result
+    QString Text5() const;   // Num3 of the search result
+    QString No0() const;     // No of the search result
+    QString Text11() const;  // No1 of the surah verse
+    QString Text7() const;   // Mum1 of the surah verse
+    QString Text14() const;  // No of the surah verse
+    QString Text2() const;   // the interface language name
+    void setText2(const QString& name);
+    QString Text9() const;   // bold flag of the verse pane
+    QString Text10() const;  // bold flag of the Arabic explanation pane
+    QString Text12() const;  // bold flag of the Kurdish explanation pane
+    QString Text13() const;  // bold flag of the English explanation pane
+
+    Quran1Sources sources;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The controls and timers are the window's own: the other windows and the caption writer
+    // reach it through the calls above, tests find the controls by object name.
     // Visible controls.
     QLineEdit* Text = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command14 = nullptr;
@@ -102,37 +126,36 @@ class Quran1 : public QMainWindow {
     QAction *Ar = nullptr, *En = nullptr, *Ku = nullptr;
     QAction *Command3 = nullptr, *Web1 = nullptr, *Web2 = nullptr;
 
-    // Hidden fields that are only variables.
-    QString Te = QStringLiteral("No");  // the query word
-    QString Text15;                     // surah name parsed by the last search refresh
-    QString Dat2;                       // its transliteration
-    QString dat1;                       // transliteration of the chosen surah
-    QString Text6;                      // the count word of the interface language
-
-    // Hidden fields bound to the current records and the settings row.
-    QString Text1() const;   // No1 of the search result
-    QString Text5() const;   // Num3 of the search result
-    QString No0() const;     // No of the search result
-    QString Text11() const;  // No1 of the surah verse
-    QString Text7() const;   // Mum1 of the surah verse
-    QString Text14() const;  // No of the surah verse
-    QString Text2() const;   // the interface language name
-    void setText2(const QString& name);
-    QString Text9() const;   // bold flag of the verse pane
-    QString Text10() const;  // bold flag of the Arabic explanation pane
-    QString Text12() const;  // bold flag of the Kurdish explanation pane
-    QString Text13() const;  // bold flag of the English explanation pane
-
-    // One-shot steps: a positive interval arms the timer, its tick runs the step once.
+    // One-shot steps: a positive interval arms the timer, its tick runs the step once: Timer1
+    // the search match display, Timer6 the reading display, Timer11 the count line, Timer2 the
+    // pane styles, Timer3 the start-up step, Timer5 the panes' text directions.
     PunctualTimer Timer1, Timer6, Timer11, Timer2, Timer3, Timer5;
 
-    Quran1Sources sources;
+    // Handlers, named after the control and event they serve.
+    void Text_Change();           // the live search: the search box changed
+    void Command1_Click();        // the search button: back to search mode
+    void SearchAndShow();         // the search refresh, and its first match in the panes
+    void Combo1_Click();          // the surah box: a surah chosen for reading
+    void Surat_Click();           // File menu, surah copy: reading mode, then the surah copy
+    void Command3_Click();        // Help menu, About: the about window
+    void End1_Click();            // File menu, End: saves and ends the program
+    void Timer6_Timer();          // the reading display: the surah's current verse in the panes
+    void Timer11_Timer();         // the count line: number of matches and the count word
+    void Timer3_Timer();          // the start-up step: stored language, first search
+    void Timer5_Timer();          // the panes' text directions, a second after start
+    void Ar_Click();              // Language menu, Arabic
+    void En_Click();              // Language menu, English
+    void Ku_Click();              // Language menu, Kurdish
+    void Reset1_Click();          // File menu, Reset: factory fonts and English
+    void ApplyPaneStyles();       // the pane styles (the tick of Timer2): fonts, sizes, bold
+    void TolerantSearch_Click();  // the Search menu's letter-forms item
+    void SearchIn_Click();        // the Search menu's choice of verses or an explanation
+    void GoToVerse_Click();       // Search menu, Go to Verse (Ctrl+G)
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    struct PaneStyle;
+    // The four panes with their style controls and settings-row fields.
+    std::array<PaneStyle, 4> paneStyles() const;
 
-  private:
     void createControls();
     void createMenus();
     void connectHandlers();

@@ -7,6 +7,7 @@
 #include "Quran1.h"
 #include "RecordGrid.h"
 #include "RecordSource.h"
+#include "Schema.h"
 #include "SearchCaptions.h"
 #include "SettingsRow.h"
 #include "SettingsStore.h"
@@ -17,13 +18,13 @@
 using namespace Qt::StringLiterals;
 
 QString Quran1::Text11() const {
-    return sources.Data3->field(u"No1"_s);
+    return sources.Data3->field(schema::kOrdinal);
 }
 QString Quran1::Text7() const {
-    return sources.Data3->field(u"Mum1"_s);
+    return sources.Data3->field(schema::kSearched);
 }
 QString Quran1::Text14() const {
-    return sources.Data3->field(u"No"_s);
+    return sources.Data3->field(schema::kVerseNumber);
 }
 
 void Quran1::Combo1_Click() {
@@ -32,7 +33,7 @@ void Quran1::Combo1_Click() {
     Timer6.arm(1);
     const QString position = QString::number(Combo1->currentIndex());
     Label3->setText(position);
-    sources.Data2->write(u"Sura"_s, position);
+    sources.Data2->write(schema::kSurahPosition, position);
     const QString text = Combo1->currentText();
     sources.Data3->setRecordSource(surahQueryText(text));
     sources.Data3->refresh();  // typed text the query cannot take keeps the last verses
@@ -40,7 +41,7 @@ void Quran1::Combo1_Click() {
         dat1 = surah->transliteration;
         Adad1->setText(QString::number(surah->verseCount));
     }
-    SettingsStore::write(SettingsStore::kSurahPositionKey, position);
+    sources.store->write(SettingsStore::kSurahPositionKey, position);
 }
 
 void Quran1::Timer6_Timer() {
@@ -85,15 +86,14 @@ void Quran1::Command2_Click() {
     selectSurahPosition(DecimalText::roundedValue(Label3->text()));
     setMode(MainWindowMode::Reading);
     selectSurahPosition(
-        DecimalText::roundedValue(SettingsStore::read(SettingsStore::kSurahPositionKey)));
+        DecimalText::roundedValue(sources.store->read(SettingsStore::kSurahPositionKey)));
     Timer6.arm(1);
-    surat1()->Label1->setText(QString());
+    surat1()->clearHiddenLabel();
 }
 
 void Quran1::Command14_Click() {
     Surat1* copyWindow = surat1();
-    copyWindow->Combo1->setCurrentIndex(Combo1->currentIndex());
-    copyWindow->Combo3->setCurrentIndex(Combo1->currentIndex());
+    copyWindow->chooseRange(Combo1->currentIndex());
     copyWindow->setWindowModality(Qt::ApplicationModal);
     copyWindow->show();
 }
@@ -105,10 +105,42 @@ void Quran1::Surat_Click() {
 
 Surat1* Quran1::surat1() {
     if (!surat1_) {
-        surat1_ = new Surat1(this);
+        surat1_ = new Surat1(this, *this);
         showLanguageIn(*surat1_);
     }
     return surat1_;
+}
+
+void Quran1::chooseSurah(int index) {
+    Combo1->setCurrentIndex(index);
+}
+
+void Quran1::showSurahVerses(const QString& surahText) {
+    sources.Data3->setRecordSource(surahQueryText(surahText));
+    sources.Data3->refresh();  // a text the query cannot take keeps the last verses
+    Timer6.arm(1);
+}
+
+void Quran1::stepVerse(int step) {
+    RecordSource& verses = *sources.Data3;
+    if (step < 0) {
+        verses.movePrevious();
+        if (verses.absolutePosition() == -1)
+            verses.moveFirst();
+    } else {
+        verses.moveNext();
+        if (verses.absolutePosition() == -1)
+            verses.moveLast();
+    }
+    Timer6.arm(1);
+}
+
+qint64 Quran1::currentVerseOrdinal() const {
+    return DecimalText::leadingDigits(Text11());
+}
+
+QString Quran1::verseFontName() const {
+    return Combo2->currentText();
 }
 
 void Quran1::GoToVerse_Click() {

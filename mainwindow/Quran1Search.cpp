@@ -10,6 +10,7 @@
 #include "QueryText.h"
 #include "Quran1.h"
 #include "RecordSource.h"
+#include "Schema.h"
 #include "SettingsStore.h"
 #include "SurahCatalogue.h"
 #include "SurahNameParse.h"
@@ -26,23 +27,23 @@ const QColor kMatchMark(150, 112, 0);
 }  // namespace
 
 QString Quran1::Text1() const {
-    return sources.Data1->field(u"No1"_s);
+    return sources.Data1->field(schema::kOrdinal);
 }
 QString Quran1::Text5() const {
-    return sources.Data1->field(u"Num3"_s);
+    return sources.Data1->field(schema::kReference);
 }
 QString Quran1::No0() const {
-    return sources.Data1->field(u"No"_s);
+    return sources.Data1->field(schema::kVerseNumber);
 }
 
 void Quran1::fillPanes(const PaneTexts& texts) {
     // Laying out a long Arabic explanation costs more than the search: a pane whose text
     // stays the same is left alone.
     const std::tuple<QPlainTextEdit*, const QString*, QString*> panes[] = {
-        {Text4, &texts.Text4, &shown_.Text4},
-        {Te1, &texts.Te1, &shown_.Te1},
-        {TE2, &texts.TE2, &shown_.TE2},
-        {TE3, &texts.TE3, &shown_.TE3}};
+        {Text4, &texts.verse, &shown_.verse},
+        {Te1, &texts.arabic, &shown_.arabic},
+        {TE2, &texts.kurdish, &shown_.kurdish},
+        {TE3, &texts.english, &shown_.english}};
     for (const auto& [pane, text, shown] : panes) {
         if (*shown != *text) {
             PaneTextLayout::replaceText(pane, *text);
@@ -98,7 +99,7 @@ void Quran1::markMatchedWords() {
         const int words = int(std::max<qsizetype>(1, Te.split(u' ', Qt::SkipEmptyParts).size()));
         const qsizetype before = u"( "_s.size();  // the verse's place in its pane
         for (const TextSpan& span :
-             matchedWordSpans(verse, sources.Data1->field(u"Mum1"_s), words)) {
+             matchedWordSpans(verse, sources.Data1->field(schema::kSearched), words)) {
             QTextEdit::ExtraSelection mark;
             mark.cursor = QTextCursor(Text4->document());
             mark.cursor.setPosition(int(before + span.start));
@@ -216,7 +217,7 @@ void Quran1::Timer11_Timer() {
 
 void Quran1::TolerantSearch_Click() {
     const bool tolerant = tolerantSearch_->isChecked();
-    SettingsStore::write(SettingsStore::kTolerantSearchKey, tolerant ? u"1"_s : u"0"_s);
+    sources.store->write(SettingsStore::kTolerantSearchKey, tolerant ? u"1"_s : u"0"_s);
     sources.Data1->setMatching(tolerant ? RecordSource::Matching::Tolerant
                                         : RecordSource::Matching::Exact);
     searchAgain();
@@ -227,7 +228,7 @@ void Quran1::SearchIn_Click() {
         if (choice->isChecked())
             searchTable_ = table;
     }
-    SettingsStore::write(SettingsStore::kSearchInKey, searchTable_);
+    sources.store->write(SettingsStore::kSearchInKey, searchTable_);
     searchAgain();
 }
 

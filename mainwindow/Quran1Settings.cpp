@@ -9,15 +9,15 @@
 #include "QtTexts.h"
 #include "Quran1.h"
 #include "RecordSource.h"
+#include "Schema.h"
 #include "SearchCaptions.h"
 #include "SettingsRow.h"
+#include "Surat1.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // A pane with its style controls and the settings-row fields behind them.
-struct PaneStyle {
+struct Quran1::PaneStyle {
     QPlainTextEdit* pane;
     QComboBox* fontList;
     QString fontField;
@@ -28,52 +28,51 @@ struct PaneStyle {
     bool italicOff;  // the style application leaves the Arabic explanation's italic alone
 };
 
-std::array<PaneStyle, 4> paneStyles(const Quran1& w) {
+std::array<Quran1::PaneStyle, 4> Quran1::paneStyles() const {
+    using namespace schema;
     return {{
-        {w.Text4, w.Combo2, u"Aia"_s, w.Combo6, u"AiaNo"_s, w.Check0, u"NO4"_s, true},
-        {w.Te1, w.Combo3, u"Ara"_s, w.Combo7, u"AraNo"_s, w.Check1, u"NO3"_s, false},
-        {w.TE2, w.Combo4, u"Kurd"_s, w.Combo8, u"KurdNo"_s, w.Check3, u"NO2"_s, true},
-        {w.TE3, w.Combo5, u"Eng"_s, w.Combo9, u"EngNo"_s, w.Check2, u"NO1"_s, true},
+        {Text4, Combo2, kVerseFont, Combo6, kVerseSize, Check0, kVerseBold, true},
+        {Te1, Combo3, kArabicFont, Combo7, kArabicSize, Check1, kArabicBold, false},
+        {TE2, Combo4, kKurdishFont, Combo8, kKurdishSize, Check3, kKurdishBold, true},
+        {TE3, Combo5, kEnglishFont, Combo9, kEnglishSize, Check2, kEnglishBold, true},
     }};
 }
 
-}  // namespace
-
 QString Quran1::Text2() const {
-    return sources.Data2->value(u"Lang"_s);
+    return sources.Data2->value(schema::kLanguage);
 }
 void Quran1::setText2(const QString& name) {
-    sources.Data2->write(u"Lang"_s, name);
+    sources.Data2->write(schema::kLanguage, name);
 }
 QString Quran1::Text9() const {
-    return sources.Data2->value(u"NO4"_s);
+    return sources.Data2->value(schema::kVerseBold);
 }
 QString Quran1::Text10() const {
-    return sources.Data2->value(u"NO3"_s);
+    return sources.Data2->value(schema::kArabicBold);
 }
 QString Quran1::Text12() const {
-    return sources.Data2->value(u"NO2"_s);
+    return sources.Data2->value(schema::kKurdishBold);
 }
 QString Quran1::Text13() const {
-    return sources.Data2->value(u"NO1"_s);
+    return sources.Data2->value(schema::kEnglishBold);
 }
 
 void Quran1::bindToSettingsRow() {
     SettingsRow& row = *sources.Data2;
     // The stored word runs the search once, as any change of the box does.
     connect(Text, &QLineEdit::textChanged, this, &Quran1::Text_Change);
-    Text->setText(row.value(u"Kalima"_s));
+    Text->setText(row.value(schema::kSearchWord));
     // A change whose procedure changed the box again (leading blanks) is stale by now: the
     // nested change stored the text the box holds. A burst of keystrokes is synced at once.
     connect(Text, &QLineEdit::textChanged, this, [this, &row](const QString& text) {
         if (text == Text->text())
-            row.writeSoon(u"Kalima"_s, text);
+            row.writeSoon(schema::kSearchWord, text);
     });
     Text->installEventFilter(this);
 
     // Connected first, so that the stored sizes taking their lists reach the panes.
     connectStyleTriggers();
-    for (const PaneStyle& style : paneStyles(*this)) {
+    for (const PaneStyle& style : paneStyles()) {
         style.fontList->setEditText(row.value(style.fontField));
         connect(style.fontList, &QComboBox::editTextChanged, this,
                 [&row, field = style.fontField](const QString& text) { row.write(field, text); });
@@ -85,12 +84,12 @@ void Quran1::bindToSettingsRow() {
                         row.write(field, text);
                 });
     }
-    Label1->setText(row.value(u"Sura"_s));
-    Label3->setText(row.value(u"Sura"_s));
+    Label1->setText(row.value(schema::kSurahPosition));
+    Label3->setText(row.value(schema::kSurahPosition));
 }
 
 void Quran1::connectStyleTriggers() {
-    for (const PaneStyle& style : paneStyles(*this)) {
+    for (const PaneStyle& style : paneStyles()) {
         for (QComboBox* list : {style.fontList, style.sizeList}) {
             // A pick by code changes the selection; picking the selected entry again is a pick
             // too. Typing a name is none.
@@ -108,7 +107,7 @@ void Quran1::Check_Click(QCheckBox* box, const QString& flagField) {
 }
 
 void Quran1::ApplyPaneStyles() {
-    const std::array<PaneStyle, 4> styles = paneStyles(*this);
+    const std::array<PaneStyle, 4> styles = paneStyles();
     for (const PaneStyle& style : styles) {
         QFont font = PaneStyleRules::withNameAndSize(
             style.pane->font(), style.fontList->currentText(), style.sizeList->currentText());
@@ -129,7 +128,7 @@ void Quran1::ApplyPaneStyles() {
 }
 
 void Quran1::Reset1_Click() {
-    const std::array<PaneStyle, 4> styles = paneStyles(*this);
+    const std::array<PaneStyle, 4> styles = paneStyles();
     // Setting a font list's text is no pick; a size list whose selection changes is one.
     for (const PaneStyle& style : styles)
         style.fontList->setEditText(FactorySettings::value(style.fontField));
@@ -172,6 +171,8 @@ void Quran1::switchLanguage(UiLanguage language) {
 void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
     captionsShown_ = captionSet(language, variant);
     writeCaptions(*this, captionsShown_);
+    Text6 = captionOf(captionsShown_, objectName(), u"Text6"_s);
+    writeCaptions(*surat1(), captionsShown_);
     language_ = language;
     showQtTextsIn(language);
     captionSearchMenu();
@@ -181,7 +182,7 @@ void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
 }
 
 void Quran1::showLanguageIn(Surat1& window) const {
-    writeSurahCopyCaptions(window, captionsShown_);
+    writeCaptions(window, captionsShown_);
 }
 
 // Stores the language and shows its count word; the new captions get the skin.

@@ -11,6 +11,7 @@ class RecordSetModel;
 // `rowClicked` follows a click; `cellMoved` any move of the current cell by the user.
 class RecordGrid : public QTableView {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
 
   public:
     RecordGrid(RecordSource* source, const QStringList& columns, QWidget* parent = nullptr);

@@ -1,4 +1,5 @@
 #include "StorageNotice.h"
+#include "Schema.h"
 
 #include "CaptionSets.h"
 #include "SettingsRow.h"
@@ -45,7 +46,7 @@ void StorageNotice::show(const QString& reason) {
         return;
     // In the interface language the reader chose, even when that choice is what failed to save.
     const UiLanguage language =
-        languageStoredAs(row_.value(u"Lang"_s)).value_or(UiLanguage::English);
+        languageStoredAs(row_.value(schema::kLanguage)).value_or(UiLanguage::English);
     message_ = new QMessageBox(QMessageBox::Warning, u"Zephyrane"_s, noticeText(language, file_),
                                QMessageBox::Ok, window_);
     message_->setLayoutDirection(language == UiLanguage::English ? Qt::LeftToRight

@@ -6,8 +6,8 @@ class QSocketNotifier;
 
 // A timer that fires when it falls due. The event loop sleeps for whole milliseconds, rounded
 // up from the moment it goes to sleep: a 1 ms timer armed before half a millisecond of painting
-// fired a whole millisecond after the painting. A kernel timer armed alongside wakes the loop
-// when this one falls due.
+// fired a whole millisecond after the painting. A kernel timer armed alongside (on Linux) wakes
+// the loop when this one falls due.
 class PunctualTimer : public QTimer {
   public:
     explicit PunctualTimer(QObject* parent = nullptr);

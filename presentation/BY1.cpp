@@ -5,7 +5,6 @@
 #include <QPixmap>
 
 #include "AboutPicture.h"
-#include "DecimalText.h"
 #include "Twips.h"
 
 using namespace Qt::StringLiterals;
@@ -15,19 +14,12 @@ namespace {
 // One step a frame: the 122 steps asked for every millisecond would run by in a tenth of a
 // second here, where a coarser platform timer stretches them to about two seconds.
 constexpr int kTickMs = 16;
-}  // namespace
-
-namespace {
 
 constexpr int kStartHeight = 90;
 constexpr int kLeftOffset = 3400;
 constexpr int kStep = 100;
 constexpr int kRisenValue = 5000;     // the last rising step's value
 constexpr int kRestingValue = -2000;  // the last sliding step's value
-
-int numberIn(const QString& field) {
-    return int(DecimalText::roundedValue(field));
-}
 
 }  // namespace
 
@@ -52,32 +44,31 @@ BY1::BY1(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) 
 
     const QPoint ownerAt = owner->pos();
     height_ = kStartHeight;
-    Text1 = QString::number(pixelsToTwips(ownerAt.y()));
-    top_ = numberIn(Text1);
+    ownerTop_ = pixelsToTwips(ownerAt.y());
+    top_ = ownerTop_;
     left_ = pixelsToTwips(ownerAt.x()) + kLeftOffset;
     place();
     Timer1.arm(kTickMs);
 }
 
 void BY1::Timer1_Timer() {
-    const int mainTop = numberIn(Text1);
-    const int value = numberIn(Tt1);
-    setTop(mainTop - value - kStep);
+    const int value = step_;
+    setTop(ownerTop_ - value - kStep);
     setHeight(value);
     if (value >= kRisenValue) {
         Timer1.arm(0);
         Timer2.arm(kTickMs);
     }
-    Tt1 = QString::number(value + kStep);
+    step_ = value + kStep;
     setHeight(value + kStep);
 }
 
 void BY1::Timer2_Timer() {
-    const int value = numberIn(Tt1);
-    setTop(numberIn(Text1) - value);
+    const int value = step_;
+    setTop(ownerTop_ - value);
     if (value <= kRestingValue)
         Timer2.arm(0);
-    Tt1 = QString::number(value - kStep);
+    step_ = value - kStep;
 }
 
 void BY1::setTop(int twips) {

@@ -20,13 +20,13 @@ class BY1 : public QDialog {
     int Top() const { return top_; }
     int Left() const { return left_; }
     int Height() const { return height_; }
+    // The next step's value: the height while rising, the offset while sliding.
+    int stepValue() const { return step_; }
 
     void Timer1_Timer();  // one rising step
     void Timer2_Timer();  // one sliding step
 
     QLabel* Picture1 = nullptr;
-    QString Text1;                        // the opening window's top, in twips
-    QString Tt1 = QStringLiteral("100");  // height while rising, offset while sliding
     PunctualTimer Timer1, Timer2;
 
   protected:
@@ -40,4 +40,6 @@ class BY1 : public QDialog {
     void place();
 
     int top_ = 0, left_ = 0, height_ = 0;
+    int ownerTop_ = 0;  // the opening window's top, in twips
+    int step_ = 100;
 };

@@ -4,12 +4,16 @@
 
 #include "CaptionSets.h"
 
-class Quran1;
-class Surat1;
+class QObject;
+class QString;
+class QWidget;
 
-// Writes every caption to its control of the main window or of the surah copy window; the
-// latter is created, hidden, if it does not exist.
-void writeCaptions(Quran1& window, const std::vector<Caption>& captions);
+// Writes the captions of `window` (those whose window name is its object name) to its controls,
+// found by object name: a menu or frame gets a title, a grid a caption, any other control a
+// text; the window's own name gets its title. Controls of other windows, even of the window's
+// children, are left alone.
+void writeCaptions(QWidget& window, const std::vector<Caption>& captions);
 
-// Writes only the captions of the surah copy window.
-void writeSurahCopyCaptions(Surat1& window, const std::vector<Caption>& captions);
+// The control of object name `name` in `window`, not in a window of its own below it; null when
+// there is none.
+QObject* findControl(const QObject& window, const QString& name);

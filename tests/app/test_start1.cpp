@@ -2,7 +2,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "MainWindowLauncher.h"
 #include "SecondInstance.h"
 #include "SingleInstanceLock.h"
 #include "Start1.h"
@@ -33,7 +32,7 @@ class OpacityWarningsMuted {
 }  // namespace
 
 // The hand-over target: records the call instead of opening the main window.
-void showMainWindow(const VerseLists& verseLists) {
+void recordHandOver(const VerseLists& verseLists) {
     ++handOverCount;
     handedOverLists = &verseLists;
 }
@@ -61,9 +60,9 @@ class TestStart1 : public QObject {
     }
 
     void ticksStepAlphaAndLoadOnlyWhenOpaque() {
-        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile());
+        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile(), recordHandOver);
         QCOMPARE(start.size(), QSize(302, 79));
-        QCOMPARE(start.Tex, u"0"_s);
+        QCOMPARE(start.fadeLevel(), 0);
         QVERIFY(start.Timer.isActive());
         QCOMPARE(start.Timer.interval(), 5);
         QVERIFY(!start.Timer2.isActive() && !start.Timer1.isActive());
@@ -72,7 +71,7 @@ class TestStart1 : public QObject {
             QVERIFY(!start.Timer3.isActive());
             start.Timer_Timer();
             alphas.append(alpha(start));
-            QCOMPARE(start.Tex, QString::number(alphas.last()));
+            QCOMPARE(start.fadeLevel(), alphas.last());
         }
         QVERIFY(!start.Timer.isActive());
         QVERIFY(start.Timer3.isActive());
@@ -106,7 +105,7 @@ class TestStart1 : public QObject {
 
     void runsByItselfToTheHandOverAndStaysAlive() {
         const OpacityWarningsMuted muted;
-        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile());
+        Start1 start(QStringLiteral(ZEPHYRANE_RUN_DIR), lockFile(), recordHandOver);
         start.show();
         QTRY_COMPARE_WITH_TIMEOUT(handOverCount, 1, 15000);
         QCOMPARE(handedOverLists, &start.verseLists());

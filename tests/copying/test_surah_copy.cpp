@@ -58,7 +58,7 @@ class CopyWindowFixture {
   public:
     bool open(int surah) {
         w.Command2_Click();
-        w.Combo1->setCurrentIndex(surah - 1);
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(surah - 1);
         w.Command14_Click();
         s = w.surat1();
         return QTest::qWaitFor([&] { return !s->Timer1.isActive(); }) && verseShown();
@@ -66,7 +66,7 @@ class CopyWindowFixture {
 
     // Runs the event loop until the main window has shown its current verse.
     bool verseShown() {
-        return QTest::qWaitFor([&] { return !w.Timer6.isActive(); });
+        return QTest::qWaitFor([&] { return !control<QTimer>(w, u"Timer6"_s)->isActive(); });
     }
 
     void choose(int fromSurah, int fromVerse, int toSurah, int toVerse) {
@@ -195,7 +195,7 @@ class TestSurahCopy : public QObject {
         QCOMPARE(s.Combo4->currentText(), u"1"_s);
         QCOMPARE(s.Text1, QString::number(ordinal(chosen, 1)));
         QCOMPARE(s.Text2, s.Text1);
-        QCOMPARE(c.w.Combo1->currentIndex(), chosen - 1);
+        QCOMPARE(control<SurahBox>(c.w, u"Combo1"_s)->currentIndex(), chosen - 1);
         QCOMPARE(c.w.sources.Data3->recordSource(), surahQuery(itemText(chosen)));
     }
 
@@ -275,7 +275,7 @@ class TestSurahCopy : public QObject {
         Quran1& w = *fx.window;
         delete w.findChild<Surat1*>();  // one loaded earlier has done its set-up already
         w.Command2_Click();
-        w.Combo1->setCurrentIndex(4);
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(4);
         Surat1* s = w.surat1();
         QVERIFY(s->isHidden());
         QVERIFY(QTest::qWaitFor([&] { return !s->Timer1.isActive(); }));
@@ -284,8 +284,8 @@ class TestSurahCopy : public QObject {
         QCOMPARE(items(s->Combo2), QStringList{u"1"_s});
         QCOMPARE(items(s->Combo4), QStringList{u"1"_s});
         // The main window keeps the surah the reader chose.
-        QCOMPARE(w.Combo1->currentIndex(), 4);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"4"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), 4);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"4"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(5)));
         QCOMPARE(s->Text1, u"1"_s);
         QCOMPARE(s->Text2, u"1"_s);
@@ -311,10 +311,11 @@ class TestSurahCopy : public QObject {
         QVERIFY(verses.moveTo(position));
         (forward ? c.s->Command3 : c.s->Command2)->click();
         QCOMPARE(verses.absolutePosition(), expected);
-        QVERIFY(c.w.Timer6.isActive());
+        QVERIFY(control<QTimer>(c.w, u"Timer6"_s)->isActive());
         QVERIFY(c.verseShown());
-        QVERIFY(
-            c.w.Text4->toPlainText().startsWith(u"( "_s + at(&VerseLists::List1, 8 + expected)));
+        QVERIFY(control<QPlainTextEdit>(c.w, u"Text4"_s)
+                    ->toPlainText()
+                    .startsWith(u"( "_s + at(&VerseLists::List1, 8 + expected)));
         // The range stays as chosen.
         QCOMPARE(c.s->Text1, u"8"_s);
         QCOMPARE(c.s->Text2, u"8"_s);
@@ -335,7 +336,7 @@ class TestSurahCopy : public QObject {
         Quran1& w = c.w;
         c.choose(2, 3, 4, 1);
         QCOMPARE(QApplication::activeModalWidget(), c.s);
-        clickThroughWindow(w.Command1);
+        clickThroughWindow(control<QPushButton>(w, u"Command1"_s));
         QCOMPARE(w.mode(), MainWindowMode::Reading);  // blocked while the window is open
 
         if (how == u"cancel"_s) {
@@ -352,24 +353,26 @@ class TestSurahCopy : public QObject {
         }
         QVERIFY(QTest::qWaitFor([&] { return !w.findChild<Surat1*>(); }));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QCOMPARE(w.Combo1->currentText(), itemText(2));
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentText(), itemText(2));
         // Chosen as an entry: its position is stored, and reading comes back to it.
-        QCOMPARE(w.Combo1->currentIndex(), 1);
-        QCOMPARE(w.Label3->text(), u"1"_s);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"1"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), 1);
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"1"_s);
         QCOMPARE(c.fx.storedValue(u"Sura"_s), u"1"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(2)));
         QVERIFY(c.verseShown());
-        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + at(&VerseLists::List1, 8)));
-        clickThroughWindow(w.Command1);
+        QVERIFY(control<QPlainTextEdit>(w, u"Text4"_s)
+                    ->toPlainText()
+                    .startsWith(u"( "_s + at(&VerseLists::List1, 8)));
+        clickThroughWindow(control<QPushButton>(w, u"Command1"_s));
         QCOMPARE(w.mode(), MainWindowMode::Search);
         // The next reading mode comes back to it, after the window it loads hidden is set up.
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         Surat1* hidden = w.findChild<Surat1*>();
         QVERIFY(hidden && QTest::qWaitFor([&] { return !hidden->Timer1.isActive(); }));
         QVERIFY(c.verseShown());
-        QCOMPARE(w.Combo1->currentIndex(), 1);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"1"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), 1);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"1"_s);
         QCOMPARE(w.sources.Data3->recordSource(), surahQuery(itemText(2)));
     }
 

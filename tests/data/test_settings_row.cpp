@@ -209,9 +209,10 @@ class TestSettingsRow : public QObject {
         garbage.close();
 
         const QString key = SettingsStore::kSurahPositionKey;
-        QCOMPARE(SettingsStore::read(u"TestKey"_s), QString());
-        SettingsStore::write(key, u"-1"_s);
-        QCOMPARE(SettingsStore::read(key), u"-1"_s);
+        SettingsStore store;
+        QCOMPARE(store.read(u"TestKey"_s), QString());
+        store.write(key, u"-1"_s);
+        QCOMPARE(store.read(key), u"-1"_s);
         QTRY_COMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/Quran1"_s).toString(),
                      u"-1"_s);
         QCOMPARE(QSettings(path, QSettings::IniFormat).status(), QSettings::NoError);
@@ -235,7 +236,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     if (argc == 3 && qstrcmp(argv[1], "--write-and-exit") == 0) {
-        SettingsStore::write(SettingsStore::kSurahPositionKey, QString::fromLatin1(argv[2]));
+        SettingsStore store;
+        store.write(SettingsStore::kSurahPositionKey, QString::fromLatin1(argv[2]));
         return 0;
     }
     TestSettingsRow test;

@@ -7,8 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
     VerseLists lists;
-    const std::optional<CorpusLoadError> error =
-        parseVerseLists(bytes, QStringLiteral("6.HTA"), lists);
+    const std::optional<FileError> error = parseVerseLists(bytes, QStringLiteral("6.HTA"), lists);
     const QStringList* all[] = {&lists.List1, &lists.List2, &lists.List3,
                                 &lists.List4, &lists.List5, &lists.List6};
     for (const QStringList* list : all)

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "CaptionWriter.h"
 #include "MainWindowSources.h"
 #include "Quran1.h"
 #include "RecordSource.h"
@@ -16,6 +17,15 @@
 #include "VerseLists.h"
 
 using Stored = std::map<QString, QString>;
+
+// The control of object name `name` in `window`; the test cannot go on without it.
+template <typename Control>
+Control* control(const QObject& window, const QString& name) {
+    auto* found = qobject_cast<Control*>(findControl(window, name));
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window.objectName()), qPrintable(name));
+    return found;
+}
 
 // A main window over a private copy of the runtime databases, with the shipped verse lists.
 class MainWindowFixture {
@@ -34,10 +44,6 @@ class MainWindowFixture {
     // Stored values to put into the settings row before the window is created.
     explicit MainWindowFixture(const Stored& stored = {}, const QString& storedSurahPosition = {}) {
         QStandardPaths::setTestModeEnabled(true);
-        SettingsStore::write(SettingsStore::kSurahPositionKey, storedSurahPosition);
-        // The search's own choices start as a new user's, whatever an earlier test chose.
-        SettingsStore::write(SettingsStore::kTolerantSearchKey, QString());
-        SettingsStore::write(SettingsStore::kSearchInKey, QString());
         const QString data = copyRuntimeData(dir.path());
         if (!stored.empty()) {
             QString why;
@@ -50,6 +56,10 @@ class MainWindowFixture {
         }
         if (auto failure = openQuran1Sources(dir.path(), lists(), &owner, sources))
             qFatal("%s", qPrintable(*failure));
+        sources.store->write(SettingsStore::kSurahPositionKey, storedSurahPosition);
+        // The search's own choices start as a new user's, whatever an earlier test chose.
+        sources.store->write(SettingsStore::kTolerantSearchKey, QString());
+        sources.store->write(SettingsStore::kSearchInKey, QString());
         window = std::make_unique<Quran1>(sources);
         window->show();
     }
@@ -71,8 +81,10 @@ class MainWindowFixture {
     bool settle() { return settle(*window); }
     static bool settle(Quran1& w) {
         return QTest::qWaitFor([&] {
-            return !w.Timer1.isActive() && !w.Timer6.isActive() && !w.Timer3.isActive() &&
-                   !w.Timer11.isActive();
+            return !control<QTimer>(w, QStringLiteral("Timer1"))->isActive() &&
+                   !control<QTimer>(w, QStringLiteral("Timer6"))->isActive() &&
+                   !control<QTimer>(w, QStringLiteral("Timer3"))->isActive() &&
+                   !control<QTimer>(w, QStringLiteral("Timer11"))->isActive();
         });
     }
 

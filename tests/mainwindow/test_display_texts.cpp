@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "Clipboard.h"
 #include "DecimalText.h"
 #include "PaneTextLayout.h"
 #include "PaneTexts.h"
@@ -28,18 +29,18 @@ class TestDisplayTexts : public QObject {
         lists.List4 = QStringList{u"k1"_s, u"به\u200cناوی"_s};
         const PaneTexts texts =
             PaneTexts::forVerse(lists, 2, u"الفاتحة 1"_s, u"Al-Fatiha"_s, u"1"_s);
-        QCOMPARE(texts.Text4, u"( بِسْمِ ) الفاتحة 1] \u0640"_s);
-        QCOMPARE(texts.Te1, u"تفسير "_s);
-        QCOMPARE(texts.TE2, u"به\u200cناوی"_s);
-        QCOMPARE(texts.TE3, u"[In the Name]  Al-Fatiha (1)"_s);
+        QCOMPARE(texts.verse, u"( بِسْمِ ) الفاتحة 1] \u0640"_s);
+        QCOMPARE(texts.arabic, u"تفسير "_s);
+        QCOMPARE(texts.kurdish, u"به\u200cناوی"_s);
+        QCOMPARE(texts.english, u"[In the Name]  Al-Fatiha (1)"_s);
 
         // Ordinals outside the lists read as empty entries, never beyond them.
         for (qint64 ordinal : {qint64(0), qint64(3), qint64(-5), qint64(1) << 40}) {
             const PaneTexts empty = PaneTexts::forVerse(lists, ordinal, u"R"_s, u"N"_s, u"7"_s);
-            QCOMPARE(empty.Text4, u"(  ) R] \u0640"_s);
-            QCOMPARE(empty.Te1, u" "_s);
-            QCOMPARE(empty.TE2, QString());
-            QCOMPARE(empty.TE3, u"[]  N (7)"_s);
+            QCOMPARE(empty.verse, u"(  ) R] \u0640"_s);
+            QCOMPARE(empty.arabic, u" "_s);
+            QCOMPARE(empty.kurdish, QString());
+            QCOMPARE(empty.english, u"[]  N (7)"_s);
         }
     }
 

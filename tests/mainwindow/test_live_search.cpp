@@ -38,17 +38,19 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"الرحمن"_s);
         QCOMPARE(w.Te, u"الرحمن"_s);
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الرحمن"_s));
         const int matches = w.sources.Data1->recordCount();
         QVERIFY(matches > 0);
-        QCOMPARE(w.DBGrid1->model()->rowCount(), matches);
+        QCOMPARE(control<RecordGrid>(w, u"DBGrid1"_s)->model()->rowCount(), matches);
         const qint64 first = w.sources.Data1->field(u"No1"_s).toLongLong();
-        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + verseOf(first) + u" ) "_s));
-        QVERIFY(w.Timer11.isActive());
+        QVERIFY(control<QPlainTextEdit>(w, u"Text4"_s)
+                    ->toPlainText()
+                    .startsWith(u"( "_s + verseOf(first) + u" ) "_s));
+        QVERIFY(control<QTimer>(w, u"Timer11"_s)->isActive());
         QVERIFY(fx.settle());
-        QCOMPARE(w.Text3->text(), QString::number(matches) + u' ' + w.Text6);
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), QString::number(matches) + u' ' + w.Text6);
         QCOMPARE(w.sources.Data1->absolutePosition(), 0);
         QCOMPARE(fx.storedValue(u"Kalima"_s), u"الرحمن"_s);
     }
@@ -57,36 +59,38 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         // Keheh, yeh and heh as Persian and Kurdish keyboards type them.
-        MainWindowFixture::type(w.Text, u"\u06A9\u06CC\u06BE"_s);
-        QCOMPARE(w.Text->text(), u"\u0643\u064A\u0647"_s);
-        w.Text->clear();
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"\u06A9\u06CC\u06BE"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(), u"\u0643\u064A\u0647"_s);
+        control<QLineEdit>(w, u"Text"_s)->clear();
         QGuiApplication::clipboard()->setText(u"\u06A9\u06CC\u06BE"_s);
-        w.Text->paste();
-        QCOMPARE(w.Text->text(), u"\u06A9\u06CC\u06BE"_s);
+        control<QLineEdit>(w, u"Text"_s)->paste();
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(), u"\u06A9\u06CC\u06BE"_s);
     }
 
     void leadingBlanksAndEmptyBox() {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
-        w.Text->setText(u"  بسم"_s);
-        QCOMPARE(w.Text->text(), u"بسم"_s);
+        control<QLineEdit>(w, u"Text"_s)->setText(u"  بسم"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(), u"بسم"_s);
         QCOMPARE(w.Te, u"بسم"_s);
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"بسم"_s));
-        QVERIFY(!w.Text4->toPlainText().isEmpty());
+        QVERIFY(!control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText().isEmpty());
         QCOMPARE(fx.storedValue(u"Kalima"_s), u"بسم"_s);
 
         // A paste of ten thousand blanks and a word: the word alone, searched and stored.
         QGuiApplication::clipboard()->setText(QString(10000, u' ') + u"الرحمن"_s);
-        w.Text->selectAll();
-        w.Text->paste();
-        QCOMPARE(w.Text->text(), u"الرحمن"_s);
+        control<QLineEdit>(w, u"Text"_s)->selectAll();
+        control<QLineEdit>(w, u"Text"_s)->paste();
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(), u"الرحمن"_s);
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الرحمن"_s));
         QCOMPARE(fx.storedValue(u"Kalima"_s), u"الرحمن"_s);
 
-        w.Text->clear();
+        control<QLineEdit>(w, u"Text"_s)->clear();
         QCOMPARE(w.Te, u"No"_s);
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"No"_s));
-        for (QPlainTextEdit* pane : {w.Text4, w.Te1, w.TE2, w.TE3})
+        for (QPlainTextEdit* pane :
+             {control<QPlainTextEdit>(w, u"Text4"_s), control<QPlainTextEdit>(w, u"Te1"_s),
+              control<QPlainTextEdit>(w, u"TE2"_s), control<QPlainTextEdit>(w, u"TE3"_s)})
             QCOMPARE(pane->toPlainText(), QString());
     }
 
@@ -94,20 +98,22 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        MainWindowFixture::type(w.Text, u"ضضض"_s);
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"ضضض"_s);
         QCOMPARE(w.sources.Data1->recordCount(), 0);
-        QCOMPARE(w.DBGrid1->model()->rowCount(), 0);
+        QCOMPARE(control<RecordGrid>(w, u"DBGrid1"_s)->model()->rowCount(), 0);
         QVERIFY(fx.settle());
-        QCOMPARE(w.Text3->text(), u"0 "_s + w.Text6);
-        for (QPlainTextEdit* pane : {w.Text4, w.Te1, w.TE2, w.TE3})
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), u"0 "_s + w.Text6);
+        for (QPlainTextEdit* pane :
+             {control<QPlainTextEdit>(w, u"Text4"_s), control<QPlainTextEdit>(w, u"Te1"_s),
+              control<QPlainTextEdit>(w, u"TE2"_s), control<QPlainTextEdit>(w, u"TE3"_s)})
             QCOMPARE(pane->toPlainText(), QString());
         w.Timer1_Timer();
-        QCOMPARE(w.Text3->text(), u"0"_s);
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), u"0"_s);
         // Stepping in an empty result is harmless.
-        QTest::keyClick(w.Text, Qt::Key_Down);
-        QTest::keyClick(w.Text, Qt::Key_Up);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Up);
         QVERIFY(fx.settle());
-        QCOMPARE(w.Text4->toPlainText(), QString());
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(), QString());
     }
 
     void wordsTheQueryCannotTakeDoNotBreakAnything_data() {
@@ -129,74 +135,78 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, word}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         // The same text in the surah box names no surah.
-        w.Combo1->setTypedText(word);
+        control<SurahBox>(w, u"Combo1"_s)->setTypedText(word);
         QVERIFY(fx.settle());
-        QCOMPARE(w.Combo1->currentText(), word.left(w.Combo1->lineEdit()->maxLength()));
-        QCOMPARE(w.Label3->text(), u"-1"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentText(),
+                 word.left(control<SurahBox>(w, u"Combo1"_s)->lineEdit()->maxLength()));
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"-1"_s);
         QCOMPARE(fx.storedValue(u"Sura"_s), u"-1"_s);
-        w.Command1->click();
-        w.Text->setText(u"ب"_s + word);
-        QTest::keyClick(w.Text, Qt::Key_Down);
+        control<QPushButton>(w, u"Command1"_s)->click();
+        control<QLineEdit>(w, u"Text"_s)->setText(u"ب"_s + word);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
         QVERIFY(fx.settle());
         // The box holds at most its maximum length of a paste.
-        QCOMPARE(w.Text->text(), (u"ب"_s + word).left(w.Text->maxLength()));
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(),
+                 (u"ب"_s + word).left(control<QLineEdit>(w, u"Text"_s)->maxLength()));
     }
 
     void arrowKeysStopAtBothEnds() {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"الرحمن"_s);
         QVERIFY(fx.settle());
         RecordSource& results = *w.sources.Data1;
         const int last = results.recordCount() - 1;
         QVERIFY(last >= 2);
 
-        QTest::keyClick(w.Text, Qt::Key_Up);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Up);
         QVERIFY(fx.settle());
         QCOMPARE(results.absolutePosition(), 0);
-        QCOMPARE(w.Text3->text(), u"1"_s);
-        QCOMPARE(w.Text->text(), u"الرحمن"_s);  // the box never sees the arrows
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), u"1"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(),
+                 u"الرحمن"_s);  // the box never sees the arrows
 
-        QTest::keyClick(w.Text, Qt::Key_Down);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
         QVERIFY(fx.settle());
-        QCOMPARE(w.Text3->text(), u"2"_s);
-        QCOMPARE(w.Text4->toPlainText(), u"( "_s + verseOf(results.field(u"No1"_s).toLongLong()) +
-                                             u" ) "_s + results.field(u"Num3"_s) + u"] \u0640"_s);
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), u"2"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(),
+                 u"( "_s + verseOf(results.field(u"No1"_s).toLongLong()) + u" ) "_s +
+                     results.field(u"Num3"_s) + u"] \u0640"_s);
         for (int i = 0; i < last + 3; ++i)
-            QTest::keyClick(w.Text, Qt::Key_Down);
+            QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
         QVERIFY(fx.settle());
         QCOMPARE(results.absolutePosition(), last);
-        QCOMPARE(w.Text3->text(), QString::number(last + 1));
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), QString::number(last + 1));
     }
 
     void gridClicksAndTheCountLine() {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"الرحمن"_s);
         const int matches = w.sources.Data1->recordCount();
         // A row clicked while the count line is pending stays in the panes.
-        clickRow(w.DBGrid1, 2);
-        QVERIFY(QTest::qWaitFor([&] { return !w.Timer1.isActive(); }));
-        QCOMPARE(w.Text3->text(), u"3"_s);
-        const QString third = w.Text4->toPlainText();
+        clickRow(control<RecordGrid>(w, u"DBGrid1"_s), 2);
+        QVERIFY(QTest::qWaitFor([&] { return !control<QTimer>(w, u"Timer1"_s)->isActive(); }));
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), u"3"_s);
+        const QString third = control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText();
         QVERIFY(third.contains(w.sources.Data1->field(u"Num3"_s)));
         QVERIFY(fx.settle());
-        QCOMPARE(w.Text3->text(), QString::number(matches) + u' ' + w.Text6);
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), QString::number(matches) + u' ' + w.Text6);
         // The count leaves the clicked match current, in the grid and in the panes alike.
         QCOMPARE(w.sources.Data1->absolutePosition(), 2);
-        QCOMPARE(w.DBGrid1->currentIndex().row(), 2);
-        QCOMPARE(w.Text4->toPlainText(), third);
+        QCOMPARE(control<RecordGrid>(w, u"DBGrid1"_s)->currentIndex().row(), 2);
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(), third);
 
         // The arrow keys in the grid move the verse shown with the highlight.
-        QTest::keyClick(w.DBGrid1, Qt::Key_Down);
+        QTest::keyClick(control<RecordGrid>(w, u"DBGrid1"_s), Qt::Key_Down);
         QVERIFY(fx.settle());
         QCOMPARE(w.sources.Data1->absolutePosition(), 3);
-        QCOMPARE(w.Text3->text(), u"4"_s);
-        QCOMPARE(w.Text4->toPlainText(),
+        QCOMPARE(control<QLabel>(w, u"Text3"_s)->text(), u"4"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(),
                  u"( "_s + verseOf(w.Text1().toLongLong()) + u" ) "_s + w.Text5() + u"] \u0640"_s);
     }
 
@@ -205,18 +215,18 @@ class TestLiveSearch : public QObject {
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
         const QString marker = searchQuery(u"بسم"_s);
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
 
-        w.Text->setText(u"abc"_s);
+        control<QLineEdit>(w, u"Text"_s)->setText(u"abc"_s);
         w.sources.Data1->setRecordSource(marker);
-        w.Command1->click();
+        control<QPushButton>(w, u"Command1"_s)->click();
         QCOMPARE(w.sources.Data1->recordSource(), marker);
         QCOMPARE(w.mode(), MainWindowMode::Search);
 
-        w.Text->setText(u"الحمد"_s);
+        control<QLineEdit>(w, u"Text"_s)->setText(u"الحمد"_s);
         w.sources.Data1->setRecordSource(marker);
-        w.Command2->click();
-        w.Command1->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
+        control<QPushButton>(w, u"Command1"_s)->click();
         QCOMPARE(w.sources.Data1->recordSource(), searchQuery(u"الحمد"_s));
     }
 
@@ -225,24 +235,28 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        MainWindowFixture::type(w.Text, u"يتساءلون"_s);
-        QTest::keyClick(w.Text, Qt::Key_Down);
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"يتساءلون"_s);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
         QVERIFY(fx.settle());
-        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Qasas (66)"_s));
-        w.Text->clear();
-        MainWindowFixture::type(w.Text, u"واعدنا"_s);
-        QCOMPARE(w.TE3->toPlainText(), u"["_s +
-                                           VerseLists::entry(MainWindowFixture::lists().List2, 58) +
-                                           u"]  Al-Baqarah (51)"_s);
+        QVERIFY(
+            control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"]  Al-Qasas (66)"_s));
+        control<QLineEdit>(w, u"Text"_s)->clear();
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"واعدنا"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText(),
+                 u"["_s + VerseLists::entry(MainWindowFixture::lists().List2, 58) +
+                     u"]  Al-Baqarah (51)"_s);
 
         // Typed surah-box text lists the verses of every surah it begins.
-        w.Command2->click();
-        w.Combo1->setCurrentIndex(1);
+        control<QPushButton>(w, u"Command2"_s)->click();
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(1);
         QVERIFY(fx.settle());
-        w.Combo1->setTypedText(u"ال"_s);
+        control<SurahBox>(w, u"Combo1"_s)->setTypedText(u"ال"_s);
         QVERIFY(fx.settle());
-        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + verseOf(1) + u" ) "_s));
-        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Fatiha (1)"_s));
+        QVERIFY(control<QPlainTextEdit>(w, u"Text4"_s)
+                    ->toPlainText()
+                    .startsWith(u"( "_s + verseOf(1) + u" ) "_s));
+        QVERIFY(
+            control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"]  Al-Fatiha (1)"_s));
     }
 
     // After start the panes show the stored word's first match, or nothing when it has none.
@@ -261,13 +275,16 @@ class TestLiveSearch : public QObject {
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());  // the surah refresh at half a second included
         if (ordinal == 0) {
-            for (QPlainTextEdit* pane : {w.Text4, w.Te1, w.TE2, w.TE3})
+            for (QPlainTextEdit* pane :
+                 {control<QPlainTextEdit>(w, u"Text4"_s), control<QPlainTextEdit>(w, u"Te1"_s),
+                  control<QPlainTextEdit>(w, u"TE2"_s), control<QPlainTextEdit>(w, u"TE3"_s)})
                 QCOMPARE(pane->toPlainText(), QString());
             return;
         }
-        QCOMPARE(w.Text4->toPlainText(),
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(),
                  u"( "_s + verseOf(ordinal) + u" ) "_s + reference + u"] \u0640"_s);
-        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Baqarah (51)"_s));
+        QVERIFY(
+            control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"]  Al-Baqarah (51)"_s));
     }
 
     // The copies and a pane's own copy carry the no-break spaces of the Kurdish explanation.
@@ -275,20 +292,22 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Command2->click();
-        w.Combo1->setCurrentIndex(5);  // Al-Anam, whose 50th verse is ordinal 839
+        control<QPushButton>(w, u"Command2"_s)->click();
+        control<SurahBox>(w, u"Combo1"_s)
+            ->setCurrentIndex(5);  // Al-Anam, whose 50th verse is ordinal 839
         QVERIFY(fx.settle());
-        w.DBGrid2->setCurrentIndex(w.DBGrid2->model()->index(49, 0));
+        control<RecordGrid>(w, u"DBGrid2"_s)
+            ->setCurrentIndex(control<RecordGrid>(w, u"DBGrid2"_s)->model()->index(49, 0));
         QVERIFY(fx.settle());
         const QString kurdish = VerseLists::entry(MainWindowFixture::lists().List4, 839);
         QVERIFY(kurdish.contains(QChar::Nbsp));
         QClipboard* clipboard = QGuiApplication::clipboard();
-        w.Command10->click();
+        control<QPushButton>(w, u"Command10"_s)->click();
         QCOMPARE(clipboard->text(), u" ("_s + kurdish + u") "_s);
-        w.Command6->click();
+        control<QPushButton>(w, u"Command6"_s)->click();
         QVERIFY(clipboard->text().endsWith(u" ("_s + kurdish + u") "_s));
-        w.TE2->selectAll();
-        w.TE2->copy();
+        control<QPlainTextEdit>(w, u"TE2"_s)->selectAll();
+        control<QPlainTextEdit>(w, u"TE2"_s)->copy();
         QCOMPARE(clipboard->text(), kurdish);
     }
 
@@ -301,7 +320,7 @@ class TestLiveSearch : public QObject {
         QVERIFY(tolerant && !tolerant->isChecked());
         RecordSource& results = *w.sources.Data1;
         const auto matches = [&](const QString& word) {
-            w.Text->setText(word);
+            control<QLineEdit>(w, u"Text"_s)->setText(word);
             return results.recordCount();
         };
         const int ibrahim = matches(u"إبراهيم"_s);
@@ -310,15 +329,16 @@ class TestLiveSearch : public QObject {
         QCOMPARE(matches(u"ابراهيم"_s), 0);
 
         tolerant->trigger();
-        QCOMPARE(SettingsStore::read(SettingsStore::kTolerantSearchKey), u"1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kTolerantSearchKey), u"1"_s);
         QCOMPARE(results.recordCount(), ibrahim);  // the word in the box, searched anew
         QCOMPARE(results.recordSource(), searchQuery(u"ابراهيم"_s));
         QCOMPARE(matches(u"موسي"_s), musa);
         QCOMPARE(matches(u"إِبْرَاهِيمَ"_s), ibrahim);
-        QVERIFY(w.TE3->toPlainText().endsWith(u"Al-Baqarah (124)"_s));
+        QVERIFY(
+            control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"Al-Baqarah (124)"_s));
 
         tolerant->trigger();
-        QCOMPARE(SettingsStore::read(SettingsStore::kTolerantSearchKey), u"0"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kTolerantSearchKey), u"0"_s);
         QCOMPARE(results.recordCount(), 0);
     }
 
@@ -329,21 +349,23 @@ class TestLiveSearch : public QObject {
         QVERIFY(fx.settle());
         const auto marked = [&] {
             QStringList texts;
-            for (const QTextEdit::ExtraSelection& mark : w.Text4->extraSelections())
+            for (const QTextEdit::ExtraSelection& mark :
+                 control<QPlainTextEdit>(w, u"Text4"_s)->extraSelections())
                 texts.append(mark.cursor.selectedText());
             return texts;
         };
-        MainWindowFixture::type(w.Text, u"الرحمن الرح"_s);
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"الرحمن الرح"_s);
         QCOMPARE(w.Text1(), u"1"_s);
         QCOMPARE(marked(), verseOf(1).split(u' ').mid(2, 2));
         // A pair of words the clean script writes as one.
-        w.Text->setText(u"بعدما سمعه"_s);
+        control<QLineEdit>(w, u"Text"_s)->setText(u"بعدما سمعه"_s);
         QCOMPARE(w.Text1(), u"188"_s);
         QCOMPARE(marked(), verseOf(188).split(u' ').mid(2, 3));
-        QTest::keyClick(w.Text, Qt::Key_Down);  // no second match: the last stays
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s),
+                        Qt::Key_Down);  // no second match: the last stays
         QVERIFY(fx.settle());
         QCOMPARE(marked().size(), 3);
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         QVERIFY(fx.settle());
         QVERIFY(marked().isEmpty());
     }
@@ -381,8 +403,8 @@ class TestLiveSearch : public QObject {
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
         w.findChild<QAction*>(choice)->trigger();
-        QVERIFY(!SettingsStore::read(SettingsStore::kSearchInKey).isEmpty());
-        MainWindowFixture::type(w.Text, typed);
+        QVERIFY(!w.sources.store->read(SettingsStore::kSearchInKey).isEmpty());
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), typed);
         RecordSource& results = *w.sources.Data1;
         QCOMPARE(results.recordCount(), int(expected));
         QStringList ordinals;
@@ -391,10 +413,10 @@ class TestLiveSearch : public QObject {
         for (int row = 1; row < ordinals.size(); ++row)
             QVERIFY(ordinals[row].toInt() > ordinals[row - 1].toInt());
         const qint64 first = ordinals.front().toLongLong();
-        QCOMPARE(w.Text4->toPlainText(),
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(),
                  u"( "_s + verseOf(first) + u" ) "_s + results.field(u"Num3"_s) + u"] \u0640"_s);
-        QVERIFY(w.Text4->extraSelections().isEmpty());
-        w.Text->clear();
+        QVERIFY(control<QPlainTextEdit>(w, u"Text4"_s)->extraSelections().isEmpty());
+        control<QLineEdit>(w, u"Text"_s)->clear();
         QCOMPARE(results.recordCount(), 0);
     }
 
@@ -407,17 +429,21 @@ class TestLiveSearch : public QObject {
         w.goToVerse(surahs[1], 255);
         QVERIFY(fx.settle());
         QCOMPARE(w.mode(), MainWindowMode::Reading);
-        QCOMPARE(w.Combo1->currentIndex(), 1);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), 1);
         QCOMPARE(fx.storedValue(u"Sura"_s), u"1"_s);
-        QCOMPARE(w.DBGrid2->currentIndex().row(), 254);
-        QVERIFY(w.Text4->toPlainText().startsWith(u"( "_s + verseOf(7 + 255) + u" ) "_s));
-        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Baqarah (255)"_s));
+        QCOMPARE(control<RecordGrid>(w, u"DBGrid2"_s)->currentIndex().row(), 254);
+        QVERIFY(control<QPlainTextEdit>(w, u"Text4"_s)
+                    ->toPlainText()
+                    .startsWith(u"( "_s + verseOf(7 + 255) + u" ) "_s));
+        QVERIFY(
+            control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"]  Al-Baqarah (255)"_s));
 
         // Past the surah's end: its last verse, and a word that says so.
         w.goToVerse(surahs[0], 9);
         QVERIFY(fx.settle());
-        QCOMPARE(w.DBGrid2->currentIndex().row(), 6);
-        QVERIFY(w.TE3->toPlainText().endsWith(u"]  Al-Fatiha (7)"_s));
+        QCOMPARE(control<RecordGrid>(w, u"DBGrid2"_s)->currentIndex().row(), 6);
+        QVERIFY(
+            control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"]  Al-Fatiha (7)"_s));
         auto* note = w.findChild<QMessageBox*>();
         QVERIFY(note && note->isVisible());
         QVERIFY(note->text().contains(u"7"_s));
@@ -435,7 +461,9 @@ class TestLiveSearch : public QObject {
             w.Timer1_Timer();
             QCOMPARE(w.Text15, surah.arabicName);
             QCOMPARE(w.Dat2, surah.transliteration);
-            QVERIFY(w.TE3->toPlainText().endsWith(u"]  "_s + surah.transliteration + u" (1)"_s));
+            QVERIFY(control<QPlainTextEdit>(w, u"TE3"_s)
+                        ->toPlainText()
+                        .endsWith(u"]  "_s + surah.transliteration + u" (1)"_s));
         }
     }
 
@@ -443,73 +471,74 @@ class TestLiveSearch : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         QVERIFY(fx.settle());
-        QCOMPARE(w.Combo1->currentIndex(), 0);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), 0);
         QCOMPARE(w.sources.Data3->recordSource(),
                  u" select * from data where Num3 like 'الفاتحة     Al-Fatiha*'"_s);
         QCOMPARE(w.dat1, u"Al-Fatiha"_s);
-        QCOMPARE(w.Adad1->text(), u"7"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Adad1"_s)->text(), u"7"_s);
         QCOMPARE(w.sources.Data3->recordCount(), 7);
-        QVERIFY(w.TE3->toPlainText().endsWith(u"Al-Fatiha (1)"_s));
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"0"_s);
+        QVERIFY(control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText().endsWith(u"Al-Fatiha (1)"_s));
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"0"_s);
 
-        w.Combo1->setCurrentIndex(113);
-        QCOMPARE(w.Label3->text(), u"113"_s);
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(113);
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"113"_s);
         QCOMPARE(w.dat1, u"An-Nas"_s);
-        QCOMPARE(w.Adad1->text(), u"6"_s);
-        QVERIFY(w.Timer6.isActive());
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"113"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Adad1"_s)->text(), u"6"_s);
+        QVERIFY(control<QTimer>(w, u"Timer6"_s)->isActive());
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"113"_s);
         QCOMPARE(fx.storedValue(u"Sura"_s), u"113"_s);
 
         // Typed text narrows by prefix but names no surah.
-        w.Combo1->lineEdit()->clear();
-        MainWindowFixture::type(w.Combo1->lineEdit(), u"ال"_s);
-        QCOMPARE(w.Combo1->currentIndex(), -1);
-        QCOMPARE(w.Label3->text(), u"-1"_s);
-        QCOMPARE(SettingsStore::read(SettingsStore::kSurahPositionKey), u"-1"_s);
+        control<SurahBox>(w, u"Combo1"_s)->lineEdit()->clear();
+        MainWindowFixture::type(control<SurahBox>(w, u"Combo1"_s)->lineEdit(), u"ال"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), -1);
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"-1"_s);
+        QCOMPARE(w.sources.store->read(SettingsStore::kSurahPositionKey), u"-1"_s);
         QCOMPARE(w.dat1, u"An-Nas"_s);
-        QCOMPARE(w.Adad1->text(), u"6"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Adad1"_s)->text(), u"6"_s);
         const int alefLam = w.sources.Data3->recordCount();
         QVERIFY(alefLam > 4000 && alefLam < 6236);
 
         // An apostrophe makes the query fail: the last verses stay, the refresh still runs.
-        MainWindowFixture::type(w.Combo1->lineEdit(), u"'"_s);
+        MainWindowFixture::type(control<SurahBox>(w, u"Combo1"_s)->lineEdit(), u"'"_s);
         QCOMPARE(w.sources.Data3->recordCount(), alefLam);
-        QVERIFY(w.Timer6.isActive());
+        QVERIFY(control<QTimer>(w, u"Timer6"_s)->isActive());
 
-        w.Combo1->setTypedText(QString());
+        control<SurahBox>(w, u"Combo1"_s)->setTypedText(QString());
         QCOMPARE(w.sources.Data3->recordCount(), 6236);
-        QCOMPARE(w.Label3->text(), u"-1"_s);
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"-1"_s);
 
         // Typed text equal to an entry counts like choosing it, but selects nothing.
-        w.Combo1->setTypedText(u"البقرة     Al-Baqarah"_s);
-        QCOMPARE(w.Combo1->currentIndex(), -1);
+        control<SurahBox>(w, u"Combo1"_s)->setTypedText(u"البقرة     Al-Baqarah"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), -1);
         QCOMPARE(w.dat1, u"Al-Baqarah"_s);
-        QCOMPARE(w.Adad1->text(), u"286"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Adad1"_s)->text(), u"286"_s);
 
         // Return, or leaving the box, keeps it so.
-        w.Combo1->setFocus();
-        QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Return);
-        w.Text->setFocus();
-        QCOMPARE(w.Combo1->currentIndex(), -1);
-        QCOMPARE(w.Label3->text(), u"-1"_s);
+        control<SurahBox>(w, u"Combo1"_s)->setFocus();
+        QTest::keyClick(control<SurahBox>(w, u"Combo1"_s)->lineEdit(), Qt::Key_Return);
+        control<QLineEdit>(w, u"Text"_s)->setFocus();
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), -1);
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"-1"_s);
     }
 
     void readingBaqarahRowByRow() {
         MainWindowFixture fx(Stored{{u"Kalima"_s, QString()}, {u"Sura"_s, u"1"_s}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         QVERIFY(fx.settle());
         QCOMPARE(w.dat1, u"Al-Baqarah"_s);
         for (int row : {0, 1, 2}) {
-            clickRow(w.DBGrid2, row);
+            clickRow(control<RecordGrid>(w, u"DBGrid2"_s), row);
             QVERIFY(fx.settle());
             const qint64 ordinal = 8 + row;
-            QCOMPARE(w.Text4->toPlainText(), u"( "_s + verseOf(ordinal) + u" ) البقرة "_s +
-                                                 QString::number(row + 1) + u"] \u0640"_s);
-            QCOMPARE(w.TE3->toPlainText(),
+            QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->toPlainText(),
+                     u"( "_s + verseOf(ordinal) + u" ) البقرة "_s + QString::number(row + 1) +
+                         u"] \u0640"_s);
+            QCOMPARE(control<QPlainTextEdit>(w, u"TE3"_s)->toPlainText(),
                      u"["_s + VerseLists::entry(MainWindowFixture::lists().List2, ordinal) +
                          u"]  Al-Baqarah ("_s + QString::number(row + 1) + u")"_s);
         }

@@ -41,14 +41,17 @@ QStringList menuTree(const QMenuBar* bar) {
 // Which controls a mode shows and enables, as one comparable text.
 QString modeState(const Quran1& w) {
     QString state;
-    for (const QWidget* c :
-         {static_cast<const QWidget*>(w.Text), static_cast<const QWidget*>(w.DBGrid1),
-          static_cast<const QWidget*>(w.Combo1), static_cast<const QWidget*>(w.Adad1),
-          static_cast<const QWidget*>(w.Text8), static_cast<const QWidget*>(w.List2),
-          static_cast<const QWidget*>(w.Command14), static_cast<const QWidget*>(w.DBGrid2)})
+    for (const QWidget* c : {static_cast<const QWidget*>(control<QLineEdit>(w, u"Text"_s)),
+                             static_cast<const QWidget*>(control<RecordGrid>(w, u"DBGrid1"_s)),
+                             static_cast<const QWidget*>(control<SurahBox>(w, u"Combo1"_s)),
+                             static_cast<const QWidget*>(control<QLineEdit>(w, u"Adad1"_s)),
+                             static_cast<const QWidget*>(control<QLineEdit>(w, u"Text8"_s)),
+                             static_cast<const QWidget*>(control<QLabel>(w, u"List2"_s)),
+                             static_cast<const QWidget*>(control<QPushButton>(w, u"Command14"_s)),
+                             static_cast<const QWidget*>(control<RecordGrid>(w, u"DBGrid2"_s))})
         state += c->isHidden() ? u'-' : u'V';
-    state += w.Command1->isEnabled() ? u"E"_s : u"d"_s;
-    state += w.Command2->isEnabled() ? u"E"_s : u"d"_s;
+    state += control<QPushButton>(w, u"Command1"_s)->isEnabled() ? u"E"_s : u"d"_s;
+    state += control<QPushButton>(w, u"Command2"_s)->isEnabled() ? u"E"_s : u"d"_s;
     return state;
 }
 
@@ -108,33 +111,36 @@ class TestMainWindow : public QObject {
         Quran1& w = *fx.window;
         QCOMPARE(w.windowTitle(), u"Zephyrane"_s);
         QCOMPARE(w.centralWidget()->size(), QSize(970, 525));
-        QCOMPARE(w.Frame1->geometry(), QRect(5, 0, 689, 185));
-        QCOMPARE(w.Frame3->geometry(), QRect(5, 411, 689, 110));
-        QCOMPARE(w.Frame5->geometry(), QRect(349, 187, 345, 222));
-        QCOMPARE(w.Frame2->geometry(), QRect(697, 0, 265, 513));
+        QCOMPARE(control<QGroupBox>(w, u"Frame1"_s)->geometry(), QRect(5, 0, 689, 185));
+        QCOMPARE(control<QGroupBox>(w, u"Frame3"_s)->geometry(), QRect(5, 411, 689, 110));
+        QCOMPARE(control<QGroupBox>(w, u"Frame5"_s)->geometry(), QRect(349, 187, 345, 222));
+        QCOMPARE(control<QGroupBox>(w, u"Frame2"_s)->geometry(), QRect(697, 0, 265, 513));
         QCOMPARE(w.mode(), MainWindowMode::Search);
         QCOMPARE(modeState(w), kSearchColumn);
         QCOMPARE(w.Te, u"No"_s);
-        QCOMPARE(w.Adad1->text(), u"0"_s);
-        QCOMPARE(w.Text8->text(), u" أيـــة "_s);
-        QCOMPARE(w.Command14->text(), u"نسخ سورة"_s);
-        QVERIFY(w.Timer3.isActive());
+        QCOMPARE(control<QLineEdit>(w, u"Adad1"_s)->text(), u"0"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Text8"_s)->text(), u" أيـــة "_s);
+        QCOMPARE(control<QPushButton>(w, u"Command14"_s)->text(), u"نسخ سورة"_s);
+        QVERIFY(control<QTimer>(w, u"Timer3"_s)->isActive());
 
         const QStringList sizes = {u"8"_s,  u"9"_s,  u"10"_s, u"11"_s, u"12"_s, u"13"_s,
                                    u"14"_s, u"16"_s, u"18"_s, u"20"_s, u"22"_s, u"24"_s,
                                    u"26"_s, u"28"_s, u"30"_s, u"32"_s, u"34"_s, u"36"_s,
                                    u"38"_s, u"40"_s, u"42"_s, u"44"_s};
-        for (const QComboBox* list : {w.Combo6, w.Combo7, w.Combo8, w.Combo9})
+        for (const QComboBox* list :
+             {control<QComboBox>(w, u"Combo6"_s), control<QComboBox>(w, u"Combo7"_s),
+              control<QComboBox>(w, u"Combo8"_s), control<QComboBox>(w, u"Combo9"_s)})
             QCOMPARE(items(list), sizes);
-        QCOMPARE(items(w.Combo2).size(), 9);
-        QCOMPARE(items(w.Combo2).last(), u"Traditional Arabic-Q"_s);
-        QCOMPARE(items(w.Combo3), items(w.Combo2).mid(0, 8));
-        QCOMPARE(items(w.Combo4),
+        QCOMPARE(items(control<QComboBox>(w, u"Combo2"_s)).size(), 9);
+        QCOMPARE(items(control<QComboBox>(w, u"Combo2"_s)).last(), u"Traditional Arabic-Q"_s);
+        QCOMPARE(items(control<QComboBox>(w, u"Combo3"_s)),
+                 items(control<QComboBox>(w, u"Combo2"_s)).mid(0, 8));
+        QCOMPARE(items(control<QComboBox>(w, u"Combo4"_s)),
                  (QStringList{u"Courier"_s, u"Quran Kurdish Tafseer"_s, u"Tahoma-K"_s}));
-        QCOMPARE(items(w.Combo5).size(), 10);
-        QCOMPARE(items(w.Combo5)[3], u"Fixedsys"_s);
-        QCOMPARE(w.Combo1->count(), 114);
-        QCOMPARE(w.Combo1->currentIndex(), -1);
+        QCOMPARE(items(control<QComboBox>(w, u"Combo5"_s)).size(), 10);
+        QCOMPARE(items(control<QComboBox>(w, u"Combo5"_s))[3], u"Fixedsys"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->count(), 114);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), -1);
 
         const QStringList menus = {u"File=      <<  File >>"_s,
                                    u"  Surat=Surat(s)  Copy"_s,
@@ -174,17 +180,18 @@ class TestMainWindow : public QObject {
                                     {u"AiaNo"_s, u"15"_s},
                                     {u"Sura"_s, u"112"_s}});
         Quran1& w = *fx.window;
-        QCOMPARE(w.Text->text(), u"الرحمن"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(), u"الرحمن"_s);
         QCOMPARE(w.Te, u"الرحمن"_s);
         QVERIFY(w.sources.Data1->recordCount() > 0);
-        QCOMPARE(w.Combo5->currentText(), u"Arial"_s);
-        QCOMPARE(w.Combo8->currentText(), u"30"_s);
-        QCOMPARE(w.Combo6->currentIndex(), -1);  // 15 is no entry
-        QCOMPARE(w.Label3->text(), u"112"_s);
+        QCOMPARE(control<QComboBox>(w, u"Combo5"_s)->currentText(), u"Arial"_s);
+        QCOMPARE(control<QComboBox>(w, u"Combo8"_s)->currentText(), u"30"_s);
+        QCOMPARE(control<QComboBox>(w, u"Combo6"_s)->currentIndex(), -1);  // 15 is no entry
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"112"_s);
         QVERIFY(fx.settle());
         QCOMPARE(fx.storedValue(u"AiaNo"_s), u"15"_s);
-        w.Combo8->setCurrentIndex(w.Combo8->findText(u"44"_s));
-        w.Combo2->setEditText(u"Typed Font"_s);
+        control<QComboBox>(w, u"Combo8"_s)
+            ->setCurrentIndex(control<QComboBox>(w, u"Combo8"_s)->findText(u"44"_s));
+        control<QComboBox>(w, u"Combo2"_s)->setEditText(u"Typed Font"_s);
         QCOMPARE(fx.storedValue(u"KurdNo"_s), u"44"_s);
         QCOMPARE(fx.storedValue(u"Aia"_s), u"Typed Font"_s);
     }
@@ -201,42 +208,45 @@ class TestMainWindow : public QObject {
         MainWindowFixture fx(Stored{{u"Kalima"_s, text}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        const auto [left, right] = inkColumns(w.Text, w.Text->rect());
-        QVERIFY2(left > w.Text->width() / 2 && right > w.Text->width() - 16,
+        const auto [left, right] =
+            inkColumns(control<QLineEdit>(w, u"Text"_s), control<QLineEdit>(w, u"Text"_s)->rect());
+        QVERIFY2(left > control<QLineEdit>(w, u"Text"_s)->width() / 2 &&
+                     right > control<QLineEdit>(w, u"Text"_s)->width() - 16,
                  qPrintable(u"ink from %1 to %2"_s.arg(left).arg(right)));
 
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         QVERIFY(fx.settle());
-        w.Combo1->lineEdit()->clear();
-        MainWindowFixture::type(w.Combo1->lineEdit(), text);
+        control<SurahBox>(w, u"Combo1"_s)->lineEdit()->clear();
+        MainWindowFixture::type(control<SurahBox>(w, u"Combo1"_s)->lineEdit(), text);
         const auto [boxLeft, boxRight] =
-            inkColumns(w.Combo1->lineEdit(), w.Combo1->lineEdit()->rect());
-        QVERIFY(boxLeft > w.Combo1->lineEdit()->width() / 2);
-        w.Combo1->setCurrentIndex(0);
-        w.Combo1->showPopup();
-        QAbstractItemView* list = w.Combo1->view();
+            inkColumns(control<SurahBox>(w, u"Combo1"_s)->lineEdit(),
+                       control<SurahBox>(w, u"Combo1"_s)->lineEdit()->rect());
+        QVERIFY(boxLeft > control<SurahBox>(w, u"Combo1"_s)->lineEdit()->width() / 2);
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(0);
+        control<SurahBox>(w, u"Combo1"_s)->showPopup();
+        QAbstractItemView* list = control<SurahBox>(w, u"Combo1"_s)->view();
         QVERIFY(QTest::qWaitForWindowExposed(list->window()));
         const QRect first = list->visualRect(list->model()->index(1, 0));  // not highlighted
         const auto [itemLeft, itemRight] = inkColumns(list->viewport(), first);
         QVERIFY2(itemLeft > first.width() / 3 && itemRight > first.width() - 24,
                  qPrintable(
                      u"ink from %1 to %2 of %3"_s.arg(itemLeft).arg(itemRight).arg(first.width())));
-        w.Combo1->hidePopup();
+        control<SurahBox>(w, u"Combo1"_s)->hidePopup();
     }
 
     void readingAndSearchModes() {
         MainWindowFixture fx(Stored{{u"Sura"_s, QString()}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Command2->click();
+        control<QPushButton>(w, u"Command2"_s)->click();
         QCOMPARE(w.mode(), MainWindowMode::Reading);
         QCOMPARE(modeState(w), kReadingColumn);
         // No stored position and an empty Label3 choose the first surah.
-        QCOMPARE(w.Combo1->currentIndex(), 0);
-        QCOMPARE(w.Label3->text(), u"0"_s);
+        QCOMPARE(control<SurahBox>(w, u"Combo1"_s)->currentIndex(), 0);
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"0"_s);
         QVERIFY(w.surat1()->isHidden());
         QCOMPARE(w.surat1()->Label1->text(), QString());
-        w.Command1->click();
+        control<QPushButton>(w, u"Command1"_s)->click();
         QCOMPARE(modeState(w), kSearchColumn);
     }
 
@@ -245,13 +255,16 @@ class TestMainWindow : public QObject {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Text->setText(u"ظظظظ"_s);  // matches no verse
+        control<QLineEdit>(w, u"Text"_s)->setText(u"ظظظظ"_s);  // matches no verse
         QVERIFY(fx.settle());
         const QImage shot = w.grab().toImage();
         const QColor olive(0x40, 0x40, 0x00);
         const QColor teal(0x00, 0x40, 0x40);
         const std::pair<QPlainTextEdit*, QColor> panes[] = {
-            {w.Text4, olive}, {w.Te1, teal}, {w.TE2, teal}, {w.TE3, teal}};
+            {control<QPlainTextEdit>(w, u"Text4"_s), olive},
+            {control<QPlainTextEdit>(w, u"Te1"_s), teal},
+            {control<QPlainTextEdit>(w, u"TE2"_s), teal},
+            {control<QPlainTextEdit>(w, u"TE3"_s), teal}};
         for (const auto& [pane, colour] : panes) {
             QVERIFY(pane->toPlainText().isEmpty());
             const QWidget* viewport = pane->viewport();
@@ -259,7 +272,7 @@ class TestMainWindow : public QObject {
                 QCOMPARE(shot.pixelColor(viewport->mapTo(&w, corner)), colour);
         }
         // And the empty result grid its white ground.
-        const QWidget* grid = w.DBGrid1->viewport();
+        const QWidget* grid = control<RecordGrid>(w, u"DBGrid1"_s)->viewport();
         QCOMPARE(shot.pixelColor(grid->mapTo(&w, grid->rect().bottomRight())), QColor(Qt::white));
     }
 
@@ -283,15 +296,15 @@ class TestMainWindow : public QObject {
         QFETCH(QString, stored);
         QFETCH(int, selected);
         MainWindowFixture fx(Stored{{u"Sura"_s, label}}, stored);
-        fx.window->Command2->click();
-        QCOMPARE(fx.window->Combo1->currentIndex(), selected);
+        control<QPushButton>(*fx.window, u"Command2"_s)->click();
+        QCOMPARE(control<SurahBox>(*fx.window, u"Combo1"_s)->currentIndex(), selected);
     }
 
     void suratItemOpensTheCopyWindowModally() {
         MainWindowFixture fx(Stored{{u"Sura"_s, u"1"_s}});
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        w.Surat->trigger();
+        control<QAction>(w, u"Surat"_s)->trigger();
         QCOMPARE(w.mode(), MainWindowMode::Reading);
         Surat1* copyWindow = w.surat1();
         QVERIFY(copyWindow->isVisible());
@@ -341,14 +354,14 @@ static int exitChild(int argc, char* argv[]) {
     fputs("before\n", stdout);
     const QString how = QCoreApplication::arguments().value(2);
     if (how == u"end"_s) {
-        fx.window->End1->trigger();
+        control<QAction>(*fx.window, u"End1"_s)->trigger();
     } else if (how == u"close"_s) {
         fx.window->close();
     } else {
         if (how == u"about"_s)
-            fx.window->Command3->trigger();
+            control<QAction>(*fx.window, u"Command3"_s)->trigger();
         else
-            fx.window->Surat->trigger();
+            control<QAction>(*fx.window, u"Surat"_s)->trigger();
         sendCloseRequest(fx.window.get());
         // A request the window ignores leaves the program running; this ends the wait (not by
         // quit(), which closes the windows).

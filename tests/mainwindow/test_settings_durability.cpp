@@ -65,18 +65,19 @@ class TestSettingsDurability : public QObject {
 
         std::shared_ptr<SqliteDatabase> blocker = openSettings(fx.dir.path());
         QVERIFY(blocker->execute(u"BEGIN IMMEDIATE"));
-        w.Combo6->setCurrentIndex(w.Combo6->findText(u"30"_s));
+        control<QComboBox>(w, u"Combo6"_s)
+            ->setCurrentIndex(control<QComboBox>(w, u"Combo6"_s)->findText(u"30"_s));
         QPointer<QMessageBox> message = notice->message();
         QVERIFY(message);
         QVERIFY(message->isVisible());
         QVERIFY(!message->isModal());
         QVERIFY(message->text().contains(u"settings cannot be saved"_s));
-        const bool bold = !w.Check0->isChecked();
-        w.Check0->click();
-        w.Ku->trigger();
+        const bool bold = !control<QCheckBox>(w, u"Check0"_s)->isChecked();
+        control<QCheckBox>(w, u"Check0"_s)->click();
+        control<QAction>(w, u"Ku"_s)->trigger();
         QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
         // The window goes on with the new values.
-        QCOMPARE(w.Combo6->currentText(), u"30"_s);
+        QCOMPARE(control<QComboBox>(w, u"Combo6"_s)->currentText(), u"30"_s);
         QCOMPARE(w.Text2(), storedName(UiLanguage::Kurdish));
 
         QVERIFY(blocker->execute(u"ROLLBACK"));
@@ -91,13 +92,13 @@ class TestSettingsDurability : public QObject {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
         QVERIFY(fx.settle());
-        QVERIFY(SettingsStore::save());
+        QVERIFY(w.sources.store->save());
         const QString store = SettingsStore::fileName();
         QVERIFY(QFile::remove(store));
         QVERIFY(QDir().mkpath(store));  // a folder where the file belongs: no one can write it
         const auto unblock = qScopeGuard([&] { QDir().rmdir(store); });
-        w.Command2->click();
-        w.Combo1->setCurrentIndex(5);
+        control<QPushButton>(w, u"Command2"_s)->click();
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(5);
         const QList<StorageNotice*> notices = w.findChildren<StorageNotice*>();
         QCOMPARE(notices.size(), 2);
         QTRY_VERIFY(notices[1]->message());
@@ -113,8 +114,9 @@ class TestSettingsDurability : public QObject {
     void surahChosenRightBeforeCloseIsKept() {
         QTemporaryDir dir;
         MainWindowFixture::copyRuntimeData(dir.path());
-        SettingsStore::write(SettingsStore::kSurahPositionKey, u"0"_s);
-        QVERIFY(SettingsStore::save());
+        SettingsStore surahStore;
+        surahStore.write(SettingsStore::kSurahPositionKey, u"0"_s);
+        QVERIFY(surahStore.save());
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {u"--choose-and-close"_s, dir.path()});
         QVERIFY(child.waitForFinished(60000));
@@ -143,7 +145,7 @@ class TestSettingsDurability : public QObject {
         QVERIFY(fx.settle());
         std::shared_ptr<SqliteDatabase> blocker = openSettings(fx.dir.path());
         QVERIFY(blocker->execute(u"BEGIN IMMEDIATE"));
-        w.Check0->click();
+        control<QCheckBox>(w, u"Check0"_s)->click();
         QMessageBox* message = w.findChild<StorageNotice*>()->message();
         QVERIFY(message);
         QVERIFY2(message->text().startsWith(opening), qPrintable(message->text()));
@@ -191,14 +193,17 @@ class TestSettingsDurability : public QObject {
         Quran1 w(sources);
         w.show();
         QVERIFY(MainWindowFixture::settle(w));
-        QTRY_VERIFY(!w.Timer2.isActive());
-        QCOMPARE(w.Combo6->currentText(), sources.Data2->value(u"AiaNo"_s));
-        QCOMPARE(w.Combo2->currentText(), sources.Data2->value(u"Aia"_s));
-        QCOMPARE(w.Check0->isChecked(),
+        QTRY_VERIFY(!control<QTimer>(w, u"Timer2"_s)->isActive());
+        QCOMPARE(control<QComboBox>(w, u"Combo6"_s)->currentText(),
+                 sources.Data2->value(u"AiaNo"_s));
+        QCOMPARE(control<QComboBox>(w, u"Combo2"_s)->currentText(), sources.Data2->value(u"Aia"_s));
+        QCOMPARE(control<QCheckBox>(w, u"Check0"_s)->isChecked(),
                  PaneStyleRules::flagSaysBold(sources.Data2->value(u"NO4"_s)));
         QCOMPARE(languageStoredAs(w.Text2()).has_value(), true);
-        QCOMPARE(w.Ar->isChecked(), w.Text2() == storedName(UiLanguage::Arabic));
-        QCOMPARE(w.Ku->isChecked(), w.Text2() == storedName(UiLanguage::Kurdish));
+        QCOMPARE(control<QAction>(w, u"Ar"_s)->isChecked(),
+                 w.Text2() == storedName(UiLanguage::Arabic));
+        QCOMPARE(control<QAction>(w, u"Ku"_s)->isChecked(),
+                 w.Text2() == storedName(UiLanguage::Kurdish));
     }
 };
 
@@ -235,20 +240,24 @@ int burstChild(int argc, char* argv[]) {
     const Quran1Sources& sources = child.sources;
 
     const std::pair<QAction*, UiLanguage> languages[] = {
-        {w.Ar, UiLanguage::Arabic}, {w.Ku, UiLanguage::Kurdish}, {w.En, UiLanguage::English}};
+        {control<QAction>(w, u"Ar"_s), UiLanguage::Arabic},
+        {control<QAction>(w, u"Ku"_s), UiLanguage::Kurdish},
+        {control<QAction>(w, u"En"_s), UiLanguage::English}};
     const QStringList fonts = {u"Arial"_s, u"Tahoma"_s, u"Andalus"_s};
     for (int step = 0; step < 100000; ++step) {
         const int round = step / 4;
         switch (step % 4) {
             case 0: {
-                const int next = (w.Combo6->currentIndex() + 1) % w.Combo6->count();
-                report(u"set\tAiaNo\t"_s + w.Combo6->itemText(next));
-                w.Combo6->setCurrentIndex(next);
+                const int next = (control<QComboBox>(w, u"Combo6"_s)->currentIndex() + 1) %
+                                 control<QComboBox>(w, u"Combo6"_s)->count();
+                report(u"set\tAiaNo\t"_s + control<QComboBox>(w, u"Combo6"_s)->itemText(next));
+                control<QComboBox>(w, u"Combo6"_s)->setCurrentIndex(next);
                 break;
             }
             case 1:
-                report(u"set\tNO4\t"_s + PaneStyleRules::flagFor(!w.Check0->isChecked()));
-                w.Check0->click();
+                report(u"set\tNO4\t"_s +
+                       PaneStyleRules::flagFor(!control<QCheckBox>(w, u"Check0"_s)->isChecked()));
+                control<QCheckBox>(w, u"Check0"_s)->click();
                 break;
             case 2: {
                 const auto& [action, language] = languages[round % 3];
@@ -258,7 +267,7 @@ int burstChild(int argc, char* argv[]) {
             }
             default:
                 report(u"set\tAia\t"_s + fonts[round % 3]);
-                w.Combo2->setEditText(fonts[round % 3]);
+                control<QComboBox>(w, u"Combo2"_s)->setEditText(fonts[round % 3]);
         }
         report(sources.Data2->hasPendingWrites() ? u"pending"_s : u"ok"_s);
         QCoreApplication::processEvents();
@@ -271,8 +280,8 @@ int chooseAndCloseChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ChildWindow child(argv[2]);
     Quran1& w = *child.window;
-    w.Command2->click();
-    w.Combo1->setCurrentIndex(17);
+    control<QPushButton>(w, u"Command2"_s)->click();
+    control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(17);
     w.close();
     return 2;  // the close ends the program before this
 }

@@ -50,7 +50,7 @@ class TestAboutWindow : public QObject {
         QCOMPARE(1 + stepsWhileArmed(about->Timer1, [&] { about->Timer1_Timer(); }), 50);
         QCOMPARE(about->Height(), 5100);
         QCOMPARE(about->Top(), -2100);
-        QCOMPARE(about->Tt1, u"5100"_s);
+        QCOMPARE(about->stepValue(), 5100);
         QVERIFY(about->Timer2.isActive());
         QCOMPARE(about->Timer2.interval(), 16);
 
@@ -69,7 +69,7 @@ class TestAboutWindow : public QObject {
         QVERIFY(QTest::qWaitFor(
             [&] { return !about->Timer1.isActive() && !about->Timer2.isActive(); }, 20000));
         QCOMPARE(about->Top(), 5000);
-        QCOMPARE(about->Tt1, u"-2100"_s);
+        QCOMPARE(about->stepValue(), -2100);
         about->close();
     }
 
@@ -88,7 +88,7 @@ class TestAboutWindow : public QObject {
         QPointer<BY1> about = new BY1(&opener.window);
         about->show();
         QCOMPARE(about->focusWidget(), about->Picture1);
-        QVERIFY(QTest::qWaitFor([&] { return about->Tt1.toInt() > 500; }));
+        QVERIFY(QTest::qWaitFor([&] { return about->stepValue() > 500; }));
         QVERIFY(about->Timer1.isActive());
 
         const std::pair<QString, Qt::Key> keys[] = {{u"A"_s, Qt::Key_A},
@@ -111,20 +111,20 @@ class TestAboutWindow : public QObject {
     void aboutItemOpensItModallyAndAfresh() {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
-        w.Command3->trigger();
+        control<QAction>(w, u"Command3"_s)->trigger();
         QPointer<BY1> first = w.findChild<BY1*>();
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->windowModality(), Qt::ApplicationModal);
         QCOMPARE(first->Top(), pixelsToTwips(w.pos().y()));
-        QVERIFY(QTest::qWaitFor([&] { return first->Tt1.toInt() > 1000; }));
+        QVERIFY(QTest::qWaitFor([&] { return first->stepValue() > 1000; }));
 
         QTest::mouseClick(first->Picture1, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return first.isNull(); }));
-        w.Command3->trigger();
+        control<QAction>(w, u"Command3"_s)->trigger();
         BY1* second = w.findChild<BY1*>();
         QVERIFY(second && second->isVisible());
         QCOMPARE(second->Height(), 90);
-        QCOMPARE(second->Tt1, u"100"_s);
+        QCOMPARE(second->stepValue(), 100);
         second->close();
     }
 };

@@ -117,14 +117,17 @@ QStringList mismatches(Quran1& w, const std::map<QString, QString>& expected) {
 
 QString checkedItems(const Quran1& w) {
     QString marks;
-    for (const QAction* item : {w.Ar, w.En, w.Ku})
+    for (const QAction* item :
+         {control<QAction>(w, u"Ar"_s), control<QAction>(w, u"En"_s), control<QAction>(w, u"Ku"_s)})
         marks += item->isChecked() ? item->objectName() : QString();
     return marks;
 }
 
 void run(Quran1& w, Action action) {
-    const std::pair<Action, QAction*> items[] = {
-        {Action::Ar, w.Ar}, {Action::En, w.En}, {Action::Ku, w.Ku}, {Action::Reset, w.Reset1}};
+    const std::pair<Action, QAction*> items[] = {{Action::Ar, control<QAction>(w, u"Ar"_s)},
+                                                 {Action::En, control<QAction>(w, u"En"_s)},
+                                                 {Action::Ku, control<QAction>(w, u"Ku"_s)},
+                                                 {Action::Reset, control<QAction>(w, u"Reset1"_s)}};
     for (const auto& [which, item] : items) {
         if (which == action)
             item->trigger();
@@ -137,7 +140,7 @@ QString okButtonText() {
 }
 
 bool startedUp(const Quran1& w) {
-    return QTest::qWaitFor([&] { return !w.Timer3.isActive(); });
+    return QTest::qWaitFor([&] { return !control<QTimer>(w, u"Timer3"_s)->isActive(); });
 }
 
 }  // namespace
@@ -195,11 +198,11 @@ class TestInterfaceLanguages : public QObject {
         QCOMPARE(okButtonText(), u"حسنًا"_s);
         QCoreApplication::processEvents();
         QCOMPARE(w.layoutDirection(), Qt::LeftToRight);
-        w.Ku->trigger();
+        control<QAction>(w, u"Ku"_s)->trigger();
         QCOMPARE(okButtonText(), u"OK"_s);
-        w.Ar->trigger();
+        control<QAction>(w, u"Ar"_s)->trigger();
         QCOMPARE(okButtonText(), u"حسنًا"_s);
-        w.Reset1->trigger();
+        control<QAction>(w, u"Reset1"_s)->trigger();
         QCOMPARE(okButtonText(), u"OK"_s);
     }
 
@@ -215,14 +218,15 @@ class TestInterfaceLanguages : public QObject {
         MainWindowFixture fx(Stored{{u"Lang"_s, stored}});
         Quran1& w = *fx.window;
         QVERIFY(startedUp(w));
-        QCOMPARE(w.File->title(), u"      <<  File >>"_s);
-        QCOMPARE(w.Lang->title(), u"<<Language>>"_s);
-        QCOMPARE(w.Help1->title(), u"Help"_s);
-        QCOMPARE(w.Command14->text(), u"نسخ سورة"_s);
+        QCOMPARE(control<QMenu>(w, u"File"_s)->title(), u"      <<  File >>"_s);
+        QCOMPARE(control<QMenu>(w, u"Lang"_s)->title(), u"<<Language>>"_s);
+        QCOMPARE(control<QMenu>(w, u"Help1"_s)->title(), u"Help"_s);
+        QCOMPARE(control<QPushButton>(w, u"Command14"_s)->text(), u"نسخ سورة"_s);
         QCOMPARE(checkedItems(w), QString());
         QCOMPARE(fx.storedValue(u"Lang"_s), stored);
         QVERIFY(!w.findChild<Surat1*>());
-        QVERIFY(w.Timer5.isActive());  // the reading order is fixed whatever the language
+        QVERIFY(control<QTimer>(w, u"Timer5"_s)
+                    ->isActive());  // the reading order is fixed whatever the language
     }
 
     // The start-up variant shows until the menu applies the language, which also rebuilds the
@@ -260,9 +264,9 @@ class TestInterfaceLanguages : public QObject {
 
         run(w, action);
         QCOMPARE(captionOf(w, u"Quran1."_s + control), afterMenu);
-        QVERIFY(w.Timer11.isActive());
-        QVERIFY(QTest::qWaitFor([&] { return !w.Timer11.isActive(); }));
-        QVERIFY(w.Text3->text().endsWith(u' ' + countWord));
+        QVERIFY(::control<QTimer>(w, u"Timer11"_s)->isActive());
+        QVERIFY(QTest::qWaitFor([&] { return !::control<QTimer>(w, u"Timer11"_s)->isActive(); }));
+        QVERIFY(::control<QLabel>(w, u"Text3"_s)->text().endsWith(u' ' + countWord));
 
         // The same language again changes no caption.
         run(w, action);
@@ -282,7 +286,7 @@ class TestInterfaceLanguages : public QObject {
         closeSurat1(w);
 
         // A switch before the window was ever opened creates it hidden, in the language.
-        w.Ku->trigger();
+        control<QAction>(w, u"Ku"_s)->trigger();
         QVERIFY(w.findChild<Surat1*>()->isHidden());
         const QStringList kurdish = surat1Captions(w);
         QCOMPARE(kurdish.first(), u"كليشه ى كَرتنه وه ى قورئانى بٍروز"_s);
@@ -290,7 +294,7 @@ class TestInterfaceLanguages : public QObject {
         // Created anew, it speaks the language in force, every time.
         closeSurat1(w);
         QCOMPARE(surat1Captions(w), kurdish);
-        w.En->trigger();
+        control<QAction>(w, u"En"_s)->trigger();
         for (int opening = 0; opening < 2; ++opening) {
             closeSurat1(w);
             QCOMPARE(w.surat1()->windowTitle(), u"Surat(s) Copy List"_s);
@@ -308,9 +312,10 @@ class TestInterfaceLanguages : public QObject {
         MainWindowFixture fx(Stored{{u"Lang"_s, u"none"_s}});
         Quran1& w = *fx.window;
         QVERIFY(startedUp(w));
-        const int plainHeader = w.DBGrid1->horizontalHeader()->height();
-        w.Ku->trigger();
-        for (RecordGrid* grid : {w.DBGrid1, w.DBGrid2}) {
+        const int plainHeader = control<RecordGrid>(w, u"DBGrid1"_s)->horizontalHeader()->height();
+        control<QAction>(w, u"Ku"_s)->trigger();
+        for (RecordGrid* grid :
+             {control<RecordGrid>(w, u"DBGrid1"_s), control<RecordGrid>(w, u"DBGrid2"_s)}) {
             QCOMPARE(grid->caption(), u"كليشه\u200Cى Zephyrane"_s);
             grid->show();
             QVERIFY(QTest::qWaitFor([&] {
@@ -321,8 +326,8 @@ class TestInterfaceLanguages : public QObject {
             QVERIFY(grid->viewport()->geometry().top() >=
                     grid->horizontalHeader()->geometry().bottom());
         }
-        w.En->trigger();
-        QCOMPARE(w.DBGrid1->caption(), u"Leg Zephyrane"_s);
+        control<QAction>(w, u"En"_s)->trigger();
+        QCOMPARE(control<RecordGrid>(w, u"DBGrid1"_s)->caption(), u"Leg Zephyrane"_s);
     }
 
     void panesReadingOrderOneSecondAfterStart_data() {
@@ -337,13 +342,14 @@ class TestInterfaceLanguages : public QObject {
         MainWindowFixture fx(Stored{{u"Lang"_s, stored}});
         Quran1& w = *fx.window;
         QVERIFY(startedUp(w));
-        QVERIFY(w.Timer5.isActive());
-        QCOMPARE(w.Timer5.interval(), 1000);
-        QVERIFY(QTest::qWaitFor([&] { return !w.Timer5.isActive(); }));
-        const std::pair<QPlainTextEdit*, Qt::LayoutDirection> panes[] = {{w.Text4, Qt::RightToLeft},
-                                                                         {w.Te1, Qt::RightToLeft},
-                                                                         {w.TE2, Qt::RightToLeft},
-                                                                         {w.TE3, Qt::LeftToRight}};
+        QVERIFY(control<QTimer>(w, u"Timer5"_s)->isActive());
+        QCOMPARE(control<QTimer>(w, u"Timer5"_s)->interval(), 1000);
+        QVERIFY(QTest::qWaitFor([&] { return !control<QTimer>(w, u"Timer5"_s)->isActive(); }));
+        const std::pair<QPlainTextEdit*, Qt::LayoutDirection> panes[] = {
+            {control<QPlainTextEdit>(w, u"Text4"_s), Qt::RightToLeft},
+            {control<QPlainTextEdit>(w, u"Te1"_s), Qt::RightToLeft},
+            {control<QPlainTextEdit>(w, u"TE2"_s), Qt::RightToLeft},
+            {control<QPlainTextEdit>(w, u"TE3"_s), Qt::LeftToRight}};
         for (const auto& [pane, direction] : panes) {
             QCOMPARE(pane->document()->defaultTextOption().textDirection(), direction);
             QCOMPARE(pane->layoutDirection(), direction);

@@ -13,8 +13,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 bool styled(const Quran1& w) {
-    return QTest::qWaitFor(
-        [&] { return !w.Timer3.isActive() && !w.Timer2.isActive() && !w.Timer1.isActive(); });
+    return QTest::qWaitFor([&] {
+        return !control<QTimer>(w, u"Timer3"_s)->isActive() &&
+               !control<QTimer>(w, u"Timer2"_s)->isActive() &&
+               !control<QTimer>(w, u"Timer1"_s)->isActive();
+    });
 }
 
 QString style(const QPlainTextEdit* pane) {
@@ -23,12 +26,16 @@ QString style(const QPlainTextEdit* pane) {
 }
 
 QStringList styles(const Quran1& w) {
-    return {style(w.Text4), style(w.Te1), style(w.TE2), style(w.TE3)};
+    return {
+        style(control<QPlainTextEdit>(w, u"Text4"_s)), style(control<QPlainTextEdit>(w, u"Te1"_s)),
+        style(control<QPlainTextEdit>(w, u"TE2"_s)), style(control<QPlainTextEdit>(w, u"TE3"_s))};
 }
 
 QString ticks(const Quran1& w) {
     QString marks;
-    for (const QCheckBox* box : {w.Check0, w.Check1, w.Check3, w.Check2})
+    for (const QCheckBox* box :
+         {control<QCheckBox>(w, u"Check0"_s), control<QCheckBox>(w, u"Check1"_s),
+          control<QCheckBox>(w, u"Check3"_s), control<QCheckBox>(w, u"Check2"_s)})
         marks += box->isChecked() ? u'X' : u'-';
     return marks;
 }
@@ -89,7 +96,8 @@ class TestPaneStyles : public QObject {
         QCOMPARE(styles(w),
                  (QStringList{u"Traditional Arabic-Q 20 bold"_s, u"Traditional Arabic 14 bold"_s,
                               u"Tahoma-Quvel 11"_s, u"Tahoma 10"_s}));
-        for (QPlainTextEdit* pane : {w.Te1, w.TE2}) {
+        for (QPlainTextEdit* pane :
+             {control<QPlainTextEdit>(w, u"Te1"_s), control<QPlainTextEdit>(w, u"TE2"_s)}) {
             QFont italic = pane->font();
             italic.setItalic(true);
             pane->setFont(italic);
@@ -97,14 +105,14 @@ class TestPaneStyles : public QObject {
         QStringList expected = styles(w);
         expected[2] = u"Tahoma-Quvel 30"_s;
 
-        pick(w.Combo8, u"30"_s);
-        QVERIFY(w.Timer2.isActive());
+        pick(control<QComboBox>(w, u"Combo8"_s), u"30"_s);
+        QVERIFY(control<QTimer>(w, u"Timer2"_s)->isActive());
         QVERIFY(styled(w));
         QCOMPARE(styles(w), expected);
         QCOMPARE(fx.storedValue(u"KurdNo"_s), u"30"_s);
         // The style application leaves the Arabic explanation's italic alone.
-        QVERIFY(w.Te1->font().italic());
-        QVERIFY(!w.TE2->font().italic());
+        QVERIFY(control<QPlainTextEdit>(w, u"Te1"_s)->font().italic());
+        QVERIFY(!control<QPlainTextEdit>(w, u"TE2"_s)->font().italic());
     }
 
     void boldBoxWritesItsPanesFlag_data() {
@@ -124,7 +132,9 @@ class TestPaneStyles : public QObject {
         Quran1& w = *fx.window;
         QVERIFY(styled(w));
         auto* bold = w.findChild<QCheckBox*>(box);
-        const QPlainTextEdit* panes[] = {w.Text4, w.Te1, w.TE2, w.TE3};
+        const QPlainTextEdit* panes[] = {
+            control<QPlainTextEdit>(w, u"Text4"_s), control<QPlainTextEdit>(w, u"Te1"_s),
+            control<QPlainTextEdit>(w, u"TE2"_s), control<QPlainTextEdit>(w, u"TE3"_s)};
         const QStringList others = [&] {
             QStringList all = styles(w);
             all.removeAt(pane);
@@ -137,7 +147,7 @@ class TestPaneStyles : public QObject {
                 bold->click();
             else
                 bold->setChecked(ticked);
-            QVERIFY(w.Timer2.isActive());
+            QVERIFY(control<QTimer>(w, u"Timer2"_s)->isActive());
             QCOMPARE(fx.storedValue(flag), ticked ? u"0"_s : u"1"_s);
             QVERIFY(styled(w));
             QCOMPARE(panes[pane]->font().bold(), ticked);
@@ -170,8 +180,8 @@ class TestPaneStyles : public QObject {
         MainWindowFixture fx(Stored{{u"NO1"_s, stored}});
         Quran1& w = *fx.window;
         QVERIFY(styled(w));
-        QCOMPARE(w.TE3->font().bold(), bold);
-        QCOMPARE(w.Check2->isChecked(), bold);
+        QCOMPARE(control<QPlainTextEdit>(w, u"TE3"_s)->font().bold(), bold);
+        QCOMPARE(control<QCheckBox>(w, u"Check2"_s)->isChecked(), bold);
         QCOMPARE(w.Text13(), after);
         QCOMPARE(fx.storedValue(u"NO1"_s), after);
     }
@@ -180,21 +190,21 @@ class TestPaneStyles : public QObject {
         MainWindowFixture fx;
         Quran1& w = *fx.window;
         QVERIFY(styled(w));
-        w.Combo5->lineEdit()->selectAll();
-        QTest::keyClicks(w.Combo5->lineEdit(), u"Arial"_s);
-        QCOMPARE(w.Combo5->currentText(), u"Arial"_s);
+        control<QComboBox>(w, u"Combo5"_s)->lineEdit()->selectAll();
+        QTest::keyClicks(control<QComboBox>(w, u"Combo5"_s)->lineEdit(), u"Arial"_s);
+        QCOMPARE(control<QComboBox>(w, u"Combo5"_s)->currentText(), u"Arial"_s);
         QCOMPARE(fx.storedValue(u"Eng"_s), u"Arial"_s);
-        QVERIFY(!w.Timer2.isActive());
+        QVERIFY(!control<QTimer>(w, u"Timer2"_s)->isActive());
         // Return, or leaving the box, does not pick the entry of that name either.
-        QTest::keyClick(w.Combo5->lineEdit(), Qt::Key_Return);
-        w.Combo4->setFocus();
-        QVERIFY(!w.Timer2.isActive());
-        QCOMPARE(w.Combo5->currentIndex(), -1);
-        QCOMPARE(w.TE3->font().family(), u"Tahoma"_s);
+        QTest::keyClick(control<QComboBox>(w, u"Combo5"_s)->lineEdit(), Qt::Key_Return);
+        control<QComboBox>(w, u"Combo4"_s)->setFocus();
+        QVERIFY(!control<QTimer>(w, u"Timer2"_s)->isActive());
+        QCOMPARE(control<QComboBox>(w, u"Combo5"_s)->currentIndex(), -1);
+        QCOMPARE(control<QPlainTextEdit>(w, u"TE3"_s)->font().family(), u"Tahoma"_s);
 
-        w.Check0->click();
+        control<QCheckBox>(w, u"Check0"_s)->click();
         QVERIFY(styled(w));
-        QCOMPARE(w.TE3->font().family(), u"Arial"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"TE3"_s)->font().family(), u"Arial"_s);
     }
 
     void resetRestoresFactoryStylesAndEnglish() {
@@ -216,8 +226,8 @@ class TestPaneStyles : public QObject {
         QCOMPARE(styles(w), (QStringList{u"Arial 30"_s, u"Tahoma 8"_s, u"Courier 24 bold"_s,
                                          u"Arial 16 bold"_s}));
 
-        w.Reset1->trigger();
-        QVERIFY(w.Timer2.isActive());
+        control<QAction>(w, u"Reset1"_s)->trigger();
+        QVERIFY(control<QTimer>(w, u"Timer2"_s)->isActive());
         QVERIFY(styled(w));
         QCOMPARE(styles(w),
                  (QStringList{u"Traditional Arabic-Q 20 bold"_s, u"Traditional Arabic 14 bold"_s,
@@ -225,25 +235,28 @@ class TestPaneStyles : public QObject {
         QCOMPARE(ticks(w), u"XX--"_s);
         for (const auto& [field, value] : kFactory)
             QCOMPARE(fx.storedValue(field), value);
-        QCOMPARE(w.Frame3->title(), u"English        The Noble Qur'an Explanation"_s);
-        QVERIFY(w.En->isChecked() && !w.Ar->isChecked() && !w.Ku->isChecked());
-        QVERIFY(QTest::qWaitFor([&] { return !w.Timer11.isActive(); }));
-        QVERIFY(w.Text3->text().endsWith(u" Number"_s));
+        QCOMPARE(control<QGroupBox>(w, u"Frame3"_s)->title(),
+                 u"English        The Noble Qur'an Explanation"_s);
+        QVERIFY(control<QAction>(w, u"En"_s)->isChecked() &&
+                !control<QAction>(w, u"Ar"_s)->isChecked() &&
+                !control<QAction>(w, u"Ku"_s)->isChecked());
+        QVERIFY(QTest::qWaitFor([&] { return !control<QTimer>(w, u"Timer11"_s)->isActive(); }));
+        QVERIFY(control<QLabel>(w, u"Text3"_s)->text().endsWith(u" Number"_s));
     }
 
     void resetOfFontNamesAloneArmsNothing() {
         MainWindowFixture fx(Stored{{u"Aia"_s, u"Arial"_s}, {u"Eng"_s, u"Courier New"_s}});
         Quran1& w = *fx.window;
         QVERIFY(styled(w));
-        QCOMPARE(w.Text4->font().family(), u"Arial"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->font().family(), u"Arial"_s);
 
-        w.Reset1->trigger();
-        QVERIFY(!w.Timer2.isActive());
-        QCOMPARE(w.Combo2->currentText(), u"Traditional Arabic-Q"_s);
-        QCOMPARE(w.Combo5->currentText(), u"Tahoma"_s);
+        control<QAction>(w, u"Reset1"_s)->trigger();
+        QVERIFY(!control<QTimer>(w, u"Timer2"_s)->isActive());
+        QCOMPARE(control<QComboBox>(w, u"Combo2"_s)->currentText(), u"Traditional Arabic-Q"_s);
+        QCOMPARE(control<QComboBox>(w, u"Combo5"_s)->currentText(), u"Tahoma"_s);
         QCOMPARE(fx.storedValue(u"Aia"_s), u"Traditional Arabic-Q"_s);
-        QCOMPARE(w.Text4->font().family(), u"Arial"_s);
-        QCOMPARE(w.TE3->font().family(), u"Courier New"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"Text4"_s)->font().family(), u"Arial"_s);
+        QCOMPARE(control<QPlainTextEdit>(w, u"TE3"_s)->font().family(), u"Courier New"_s);
     }
 
     void everyStoredChoiceSurvivesARestart() {
@@ -252,20 +265,20 @@ class TestPaneStyles : public QObject {
             Quran1& w = *fx.window;
             QVERIFY(styled(w));
             // The switch loads the surah copy window, whose set-up takes the surah choice.
-            w.Ku->trigger();
+            control<QAction>(w, u"Ku"_s)->trigger();
             QVERIFY(QTest::qWaitFor([&] { return !w.surat1()->Timer1.isActive(); }));
-            w.Text->setText(u"الرحمن"_s);
-            pick(w.Combo2, u"Andalus"_s);
-            w.Combo3->setEditText(u"Typed Name"_s);
-            pick(w.Combo4, u"Tahoma-K"_s);
-            pick(w.Combo5, u"Arial"_s);
-            pick(w.Combo6, u"44"_s);
-            pick(w.Combo7, u"8"_s);
-            pick(w.Combo8, u"30"_s);
-            pick(w.Combo9, u"12"_s);
-            w.Check0->click();
-            w.Check3->click();
-            w.Combo1->setCurrentIndex(5);
+            control<QLineEdit>(w, u"Text"_s)->setText(u"الرحمن"_s);
+            pick(control<QComboBox>(w, u"Combo2"_s), u"Andalus"_s);
+            control<QComboBox>(w, u"Combo3"_s)->setEditText(u"Typed Name"_s);
+            pick(control<QComboBox>(w, u"Combo4"_s), u"Tahoma-K"_s);
+            pick(control<QComboBox>(w, u"Combo5"_s), u"Arial"_s);
+            pick(control<QComboBox>(w, u"Combo6"_s), u"44"_s);
+            pick(control<QComboBox>(w, u"Combo7"_s), u"8"_s);
+            pick(control<QComboBox>(w, u"Combo8"_s), u"30"_s);
+            pick(control<QComboBox>(w, u"Combo9"_s), u"12"_s);
+            control<QCheckBox>(w, u"Check0"_s)->click();
+            control<QCheckBox>(w, u"Check3"_s)->click();
+            control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(5);
             QVERIFY(styled(w));
         }
 
@@ -278,13 +291,13 @@ class TestPaneStyles : public QObject {
         Quran1 w(sources);
         w.show();
         QVERIFY(styled(w));
-        QCOMPARE(w.Text->text(), u"الرحمن"_s);
+        QCOMPARE(control<QLineEdit>(w, u"Text"_s)->text(), u"الرحمن"_s);
         QCOMPARE(styles(w), (QStringList{u"Andalus 44"_s, u"Typed Name 8 bold"_s,
                                          u"Tahoma-K 30 bold"_s, u"Arial 12"_s}));
         QCOMPARE(ticks(w), u"-XX-"_s);
         QCOMPARE(w.Text2(), u"كوردى"_s);
-        QVERIFY(w.Ku->isChecked());
-        QCOMPARE(w.Label3->text(), u"5"_s);
+        QVERIFY(control<QAction>(w, u"Ku"_s)->isChecked());
+        QCOMPARE(control<QLabel>(w, u"Label3"_s)->text(), u"5"_s);
     }
 };
 

@@ -1,12 +1,12 @@
 #include "CheckedSqlite.h"
 
-#include "BuildError.h"
+#include "FileError.h"
 
 namespace checked {
 namespace {
 
 [[noreturn]] void fail(const QString& file, const QString& reason) {
-    throw BuildError{file, 0, QStringLiteral("SQLite: %1").arg(reason)};
+    throw FileError{file, 0, QStringLiteral("SQLite: %1").arg(reason)};
 }
 
 [[noreturn]] void fail(const SqliteDatabase& db) {

@@ -7,7 +7,7 @@
 
 #include "SqliteDatabase.h"
 
-// The data build's SQLite calls: any failure throws BuildError naming the database file.
+// The data build's SQLite calls: any failure throws FileError naming the database file.
 namespace checked {
 
 std::unique_ptr<SqliteDatabase> open(const QString& path, SqliteDatabase::Mode mode);

@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "BuildError.h"
 #include "CheckedSqlite.h"
+#include "FileError.h"
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw BuildError{path, 0, QStringLiteral("cannot be written (%1)").arg(file.errorString())};
+        throw FileError{path, 0, QStringLiteral("cannot be written (%1)").arg(file.errorString())};
 }
 
 void replaceDatabase(const QString& path, const std::function<void(SqliteDatabase&)>& fill) {
@@ -40,7 +40,7 @@ void renameOver(const QString& path, const QString& target) {
     std::filesystem::rename(std::filesystem::path(path.toStdU16String()),
                             std::filesystem::path(target.toStdU16String()), error);
     if (error)
-        throw BuildError{
+        throw FileError{
             target, 0,
             QStringLiteral("cannot be replaced (%1)").arg(QString::fromStdString(error.message()))};
 }

@@ -2,9 +2,10 @@
 
 #include <QFileInfo>
 
-#include "BuildError.h"
 #include "CheckedSqlite.h"
 #include "FactorySettings.h"
+#include "FileError.h"
+#include "Schema.h"
 
 namespace savedsettings {
 namespace {
@@ -31,7 +32,7 @@ Lookup readExisting(const QString& databasePath) {
         const std::unique_ptr<SqliteDatabase> db =
             checked::open(databasePath, SqliteDatabase::Mode::ReadWrite);
         checked::quickCheck(*db);
-        const QString table = checked::tableName(*db, u"Lang");
+        const QString table = checked::tableName(*db, schema::kSettingsTable);
         if (table.isEmpty())
             return {Found::NoRow, {}, {}};
         SqliteStatement row = checked::prepare(
@@ -39,7 +40,7 @@ Lookup readExisting(const QString& databasePath) {
         if (!checked::step(*db, row))
             return {Found::NoRow, {}, {}};
         return {Found::Row, valuesOf(row), {}};
-    } catch (const BuildError& error) {
+    } catch (const FileError& error) {
         return {Found::Unreadable, {}, error.message()};
     }
 }

@@ -2,6 +2,7 @@
 
 #include "CheckedSqlite.h"
 #include "OutputFiles.h"
+#include "Schema.h"
 #include "SourceText.h"
 #include "VersePositions.h"
 
@@ -15,12 +16,21 @@ QString opening(const QString& text) {
     return text.size() <= kShown ? text : text.first(kShown) + u'\u2026';
 }
 
+// The fields of the search database's tables in stored order.
+const QStringList kFields = {schema::kOrdinal, schema::kGridText, schema::kReference,
+                             schema::kSearched, schema::kVerseNumber};
+
+// A table of kFields, and the statement that inserts a row into it.
+SqliteStatement createTable(SqliteDatabase& db, const QString& table) {
+    checked::execute(
+        db, u"CREATE TABLE "_s + table + u" ("_s + schema::fieldList(kFields, u" TEXT"_s) + u')');
+    return checked::prepare(db, u"INSERT INTO "_s + table + u" ("_s + schema::fieldList(kFields) +
+                                    u") VALUES (?, ?, ?, ?, ?)"_s);
+}
+
 void writeExplanationTable(SqliteDatabase& db, const QString& table, const SourceText& source,
                            int& rows) {
-    checked::execute(db, u"CREATE TABLE "_s + table +
-                             u" (No1 TEXT, Num1 TEXT, Num3 TEXT, Mum1 TEXT, No TEXT)"_s);
-    SqliteStatement insert = checked::prepare(
-        db, u"INSERT INTO "_s + table + u" (No1, Num1, Num3, Mum1, No) VALUES (?, ?, ?, ?, ?)"_s);
+    SqliteStatement insert = createTable(db, table);
     const std::vector<VersePosition>& positions = versePositions();
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const QString verseNumber = QString::number(positions[i].verseNumber);
@@ -37,17 +47,15 @@ void writeExplanationTable(SqliteDatabase& db, const QString& table, const Sourc
 SearchDatabaseRows writeSearchDatabase(const QString& path, const Sources& sources) {
     SearchDatabaseRows rows;
     replaceDatabase(path, [&](SqliteDatabase& db) {
-        checked::execute(db,
-                         u"CREATE TABLE Data (No1 TEXT, Num1 TEXT, Num3 TEXT, Mum1 TEXT, No TEXT)");
-        SqliteStatement insert = checked::prepare(
-            db, u"INSERT INTO Data (No1, Num1, Num3, Mum1, No) VALUES (?, ?, ?, ?, ?)");
+        SqliteStatement insert = createTable(db, schema::kVerseTable);
         const std::vector<VersePosition>& positions = versePositions();
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const QString ordinal = QString::number(i + 1);
             const QString verseNumber = QString::number(positions[i].verseNumber);
             const QString label = positions[i].surah->arabicName + u' ' + verseNumber;
             const QString& text = sources.quranClean.verses[i];
-            // Mum1 runs from the word to the verse's end, so a prefix also finds a phrase.
+            // The searched text runs from the word to the verse's end, so a prefix also finds a
+            // phrase.
             for (qsizetype start = 0; start < text.size();) {
                 qsizetype end = text.indexOf(u' ', start);
                 if (end < 0)
@@ -61,10 +69,11 @@ SearchDatabaseRows writeSearchDatabase(const QString& path, const Sources& sourc
                 start = end + 1;
             }
         }
-        checked::execute(db, u"CREATE INDEX DataMum1 ON Data(Mum1)");
-        writeExplanationTable(db, u"Arabic"_s, sources.arabic, rows.explanations);
-        writeExplanationTable(db, u"Kurdish"_s, sources.kurdish, rows.explanations);
-        writeExplanationTable(db, u"English"_s, sources.english, rows.explanations);
+        checked::execute(
+            db, u"CREATE INDEX %1%2 ON %1(%2)"_s.arg(schema::kVerseTable, schema::kSearched));
+        writeExplanationTable(db, schema::kArabicTable, sources.arabic, rows.explanations);
+        writeExplanationTable(db, schema::kKurdishTable, sources.kurdish, rows.explanations);
+        writeExplanationTable(db, schema::kEnglishTable, sources.english, rows.explanations);
     });
     return rows;
 }

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include "BuildError.h"
 #include "CorpusFormat.h"
+#include "FileError.h"
 #include "VersePositions.h"
 #include "Windows1256.h"
 
@@ -105,7 +105,7 @@ QString fieldFault(QStringView text) {
 SourceText readSourceText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{path, 0, QStringLiteral("cannot be opened (%1)").arg(file.errorString())};
+        throw FileError{path, 0, QStringLiteral("cannot be opened (%1)").arg(file.errorString())};
     QByteArray bytes = file.readAll();
     if (bytes.startsWith(corpusformat::kUtf8Bom))
         bytes.remove(0, corpusformat::kUtf8Bom.size());
@@ -126,33 +126,33 @@ SourceText readSourceText(const QString& path) {
         QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
         QString line = decoder.decode(lineBytes);
         if (decoder.hasError())
-            throw BuildError{path, lineNumber, QStringLiteral("the text is not valid UTF-8")};
+            throw FileError{path, lineNumber, QStringLiteral("the text is not valid UTF-8")};
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
 
         source.mappedControls += mapMisdecodedControls(line);
         const std::optional<VerseLine> verse = parseVerseLine(line);
         if (!verse)
-            throw BuildError{path, lineNumber,
-                             QStringLiteral("malformed line; expected sura|aya|text")};
+            throw FileError{path, lineNumber,
+                            QStringLiteral("malformed line; expected sura|aya|text")};
         if (source.verses.size() == positions.size())
-            throw BuildError{path, lineNumber,
-                             QStringLiteral("more than %1 verse lines").arg(positions.size())};
+            throw FileError{path, lineNumber,
+                            QStringLiteral("more than %1 verse lines").arg(positions.size())};
         const VersePosition& expected = positions[source.verses.size()];
         if (verse->sura != expected.surah->number || verse->aya != expected.verseNumber)
-            throw BuildError{path, lineNumber, orderFault(*verse, expected)};
+            throw FileError{path, lineNumber, orderFault(*verse, expected)};
         if (const QString fault = fieldFault(verse->text); !fault.isEmpty())
-            throw BuildError{path, lineNumber, fault};
+            throw FileError{path, lineNumber, fault};
         source.verses.push_back(verse->text);
     }
     if (source.verses.size() < positions.size()) {
         const VersePosition& missing = positions[source.verses.size()];
-        throw BuildError{path, lineNumber + 1,
-                         QStringLiteral("the file ends after %1 verse lines; verse %2|%3 and "
-                                        "those after it are missing")
-                             .arg(source.verses.size())
-                             .arg(missing.surah->number)
-                             .arg(missing.verseNumber)};
+        throw FileError{path, lineNumber + 1,
+                        QStringLiteral("the file ends after %1 verse lines; verse %2|%3 and "
+                                       "those after it are missing")
+                            .arg(source.verses.size())
+                            .arg(missing.surah->number)
+                            .arg(missing.verseNumber)};
     }
     return source;
 }

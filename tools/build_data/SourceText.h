@@ -11,7 +11,7 @@ struct SourceText {
     int mappedControls = 0;       // C1 characters replaced through Windows-1256
 };
 
-// Throws BuildError naming the file and line of the first fault.
+// Throws FileError naming the file and line of the first fault.
 SourceText readSourceText(const QString& path);
 
 // The five shipped source files.

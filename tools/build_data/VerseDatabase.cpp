@@ -3,31 +3,37 @@
 #include "CheckedSqlite.h"
 #include "FactorySettings.h"
 #include "OutputFiles.h"
+#include "Schema.h"
 #include "SourceText.h"
 #include "VersePositions.h"
 
 namespace {
 
 void fillVerses(SqliteDatabase& db, const SourceText& cleanText) {
-    checked::execute(db, u"CREATE TABLE Data (No1 TEXT, Num3 TEXT, Mum1 TEXT, Num1 TEXT, No TEXT)");
-    SqliteStatement insert = checked::prepare(
-        db, u"INSERT INTO Data (No1, Num3, Mum1, Num1, No) VALUES (?, ?, ?, ?, ?)");
+    const QString& table = schema::kVerseTable;
+    checked::execute(
+        db, QStringLiteral("CREATE TABLE %1 (%2)")
+                .arg(table, schema::fieldList(schema::kVerseFields, QStringLiteral(" TEXT"))));
+    SqliteStatement insert =
+        checked::prepare(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)")
+                                 .arg(table, schema::fieldList(schema::kVerseFields)));
     const std::vector<VersePosition>& positions = versePositions();
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const Surah& surah = *positions[i].surah;
         const QString verseNumber = QString::number(positions[i].verseNumber);
-        // Num3 begins with the surah's item text, so a prefix query selects one surah.
+        // The reference begins with the surah's item text, so a prefix query selects one surah.
         checked::run(db, insert,
                      {QString::number(i + 1), surah.itemText + u' ' + verseNumber,
                       surah.arabicName + u' ' + verseNumber, cleanText.verses[i], verseNumber});
     }
-    checked::execute(db, u"CREATE INDEX DataNum3 ON Data(Num3)");
+    checked::execute(db,
+                     QStringLiteral("CREATE INDEX %1%2 ON %1(%2)").arg(table, schema::kReference));
 }
 
-// Table Lang has the factory columns, all text.
+// The settings table has the factory columns, all text.
 void fillSettings(SqliteDatabase& db, const QStringList& values) {
-    QString create = QStringLiteral("CREATE TABLE Lang (");
-    QString insert = QStringLiteral("INSERT INTO Lang VALUES (");
+    QString create = QStringLiteral("CREATE TABLE %1 (").arg(schema::kSettingsTable);
+    QString insert = QStringLiteral("INSERT INTO %1 VALUES (").arg(schema::kSettingsTable);
     const QStringList& columns = FactorySettings::columns();
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const QString separator = i == 0 ? QString() : QStringLiteral(", ");

@@ -6,10 +6,11 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "BuildError.h"
 #include "CorpusFormat.h"
 #include "CorpusWriter.h"
+#include "FileError.h"
 #include "OutputFiles.h"
+#include "Schema.h"
 #include "SearchDatabase.h"
 #include "SourceText.h"
 #include "VerseDatabase.h"
@@ -42,17 +43,17 @@ void reportVerseDatabase(const VerseDatabaseReport& report) {
     const char* settings = report.settings == savedsettings::Found::Row
                                ? "kept from the existing file"
                                : "factory values";
-    out() << "Data/Quran.MDB: " << report.verseRows << " verse rows, settings row " << settings
-          << '\n';
+    out() << schema::kVerseDatabaseFile << ": " << report.verseRows << " verse rows, settings row "
+          << settings << '\n';
 }
 
 void build(const QString& sourceFolder, const QString& runFolder) {
     const Sources sources = readSources(sourceFolder);
     reportMappedControls(sources);
 
-    const QString dataFolder = runFolder + QStringLiteral("/Data");
+    const QString dataFolder = QFileInfo(runFolder + u'/' + schema::kVerseDatabaseFile).path();
     if (!QDir().mkpath(dataFolder))
-        throw BuildError{dataFolder, 0, QStringLiteral("cannot be created")};
+        throw FileError{dataFolder, 0, QStringLiteral("cannot be created")};
 
     const QByteArray corpus = corpusFileBytes(sources);
     writeFileAtomically(dataFolder + QStringLiteral("/6.HTA"), corpus);
@@ -62,12 +63,12 @@ void build(const QString& sourceFolder, const QString& runFolder) {
           << ", " << corpus.size() << " bytes\n";
 
     const SearchDatabaseRows rows =
-        writeSearchDatabase(dataFolder + QStringLiteral("/AWAR.MDB"), sources);
-    out() << "Data/AWAR.MDB: " << rows.words << " word rows, " << rows.explanations
-          << " explanation rows\n";
+        writeSearchDatabase(runFolder + u'/' + schema::kSearchDatabaseFile, sources);
+    out() << schema::kSearchDatabaseFile << ": " << rows.words << " word rows, "
+          << rows.explanations << " explanation rows\n";
 
     reportVerseDatabase(
-        writeVerseDatabase(dataFolder + QStringLiteral("/Quran.MDB"), sources.quranClean));
+        writeVerseDatabase(runFolder + u'/' + schema::kVerseDatabaseFile, sources.quranClean));
 
     const QByteArray wave = bellWaveFile();
     writeFileAtomically(runFolder + QStringLiteral("/Wave.Wav"), wave);
@@ -95,7 +96,7 @@ int main(int argc, char* argv[]) {
     }
     try {
         build(parser.value(sourcesOption), parser.value(outOption));
-    } catch (const BuildError& error) {
+    } catch (const FileError& error) {
         err() << "error: " << error.message() << '\n';
         return 1;
     }

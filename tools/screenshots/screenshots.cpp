@@ -13,8 +13,8 @@
 #include "MainWindowFixture.h"
 #include "RecordGrid.h"
 #include "SearchCaptions.h"
-#include "SurahCatalogue.h"
 #include "SurahBox.h"
+#include "SurahCatalogue.h"
 #include "Surat1.h"
 
 using namespace Qt::StringLiterals;
@@ -52,26 +52,27 @@ int main(int argc, char* argv[]) {
             failed.append(name);
     };
 
-    const std::pair<QAction*, QString> languages[] = {
-        {w.Ar, u"arabic"_s}, {w.Ku, u"kurdish"_s}, {w.En, u"english"_s}};
+    const std::pair<QAction*, QString> languages[] = {{control<QAction>(w, u"Ar"_s), u"arabic"_s},
+                                                      {control<QAction>(w, u"Ku"_s), u"kurdish"_s},
+                                                      {control<QAction>(w, u"En"_s), u"english"_s}};
     for (const auto& [language, name] : languages) {
         language->trigger();
-        w.Command1->click();
-        w.Text->clear();
-        MainWindowFixture::type(w.Text, u"الرحمن"_s);
+        control<QPushButton>(w, u"Command1"_s)->click();
+        control<QLineEdit>(w, u"Text"_s)->clear();
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), u"الرحمن"_s);
         fx.settle();
         QTest::qWait(2100);  // the count line
-        QTest::keyClick(w.Text, Qt::Key_Down);
-        QTest::keyClick(w.Text, Qt::Key_Down);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
+        QTest::keyClick(control<QLineEdit>(w, u"Text"_s), Qt::Key_Down);
         fx.settle();
         take(&w, u"search-"_s + name);
 
-        w.Command2->click();
-        w.Combo1->setCurrentIndex(1);
+        control<QPushButton>(w, u"Command2"_s)->click();
+        control<SurahBox>(w, u"Combo1"_s)->setCurrentIndex(1);
         fx.settle();
-        const QModelIndex fifth = w.DBGrid2->model()->index(4, 0);
-        QTest::mouseClick(w.DBGrid2->viewport(), Qt::LeftButton, {},
-                          w.DBGrid2->visualRect(fifth).center());
+        const QModelIndex fifth = control<RecordGrid>(w, u"DBGrid2"_s)->model()->index(4, 0);
+        QTest::mouseClick(control<RecordGrid>(w, u"DBGrid2"_s)->viewport(), Qt::LeftButton, {},
+                          control<RecordGrid>(w, u"DBGrid2"_s)->visualRect(fifth).center());
         fx.settle();
         take(&w, u"reading-"_s + name);
     }
@@ -80,9 +81,9 @@ int main(int argc, char* argv[]) {
     // searched, and the window that goes to a verse.
     const auto menuItem = [&](const QString& name) { return w.findChild<QAction*>(name); };
     const auto searchFor = [&](const QString& word) {
-        w.Command1->click();
-        w.Text->clear();
-        MainWindowFixture::type(w.Text, word);
+        control<QPushButton>(w, u"Command1"_s)->click();
+        control<QLineEdit>(w, u"Text"_s)->clear();
+        MainWindowFixture::type(control<QLineEdit>(w, u"Text"_s), word);
         fx.settle();
         QTest::qWait(2100);  // the count line
     };
@@ -106,7 +107,7 @@ int main(int argc, char* argv[]) {
     take(&w, u"reading-2-255"_s);
 
     // The first five verses of Al-Baqarah with their English explanation.
-    w.Surat->trigger();
+    control<QAction>(w, u"Surat"_s)->trigger();
     Surat1& surahCopy = *w.surat1();
     surahCopy.Combo4->setCurrentIndex(4);
     surahCopy.Check2->click();

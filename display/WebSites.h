@@ -18,7 +18,4 @@ inline QString caption(const QString& name) {
 QUrl islamicSite();
 QUrl programPage();
 
-// Shows `page` in the user's web browser; false when no browser could be started.
-bool open(const QUrl& page);
-
 }  // namespace WebSites

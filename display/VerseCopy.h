@@ -18,6 +18,3 @@ enum class VerseCopy {
 
 // The panes' texts joined for `command`, unchanged, each explanation as " (" text ") ".
 QString verseCopyText(VerseCopy command, const PaneTexts& panes);
-
-// Empties the clipboard, then puts `text` on it as plain text.
-void putOnClipboard(const QString& text);

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// A fault that stops the data build; main prints it and exits non-zero.
-struct BuildError {
+// What is wrong with a file the program or the data tool reads or writes, and where.
+struct FileError {
     QString file;
     int line = 0;  // 0 = the file as a whole
     QString reason;

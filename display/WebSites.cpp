@@ -1,7 +1,6 @@
 #include "WebSites.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 
 namespace WebSites {
@@ -13,10 +12,6 @@ QUrl islamicSite() {
 QUrl programPage() {
     return QUrl::fromLocalFile(
         QDir(QCoreApplication::applicationDirPath()).filePath(kProgramPageName));
-}
-
-bool open(const QUrl& page) {
-    return QDesktopServices::openUrl(page);
 }
 
 }  // namespace WebSites

@@ -33,19 +33,19 @@ class SurahCopyText {
     // Adds the next verse of the range.
     Step step(const SurahCopyChoices& choices);
 
-    const QString& text() const { return CopyText; }
+    const QString& text() const { return text_; }
     // Hands the text over; the builder keeps none of it.
-    QString takeText() { return std::exchange(CopyText, QString()); }
+    QString takeText() { return std::exchange(text_, QString()); }
 
   private:
     void appendVerse(qsizetype i, const SurahCopyChoices& choices);
     // Nothing before the first verse of a copy, a line break after it.
-    QString Gap() const;
+    QString gap() const;
 
     const VerseLists& lists_;
-    QString CopyText;
-    qint64 StepsDone = 0;
-    qint64 StepsLeft = 0;
-    qint64 StepsTotal = 0;
-    bool FirstStep = true;
+    QString text_;
+    qint64 stepsDone_ = 0;
+    qint64 stepsLeft_ = 0;
+    qint64 stepsTotal_ = 0;
+    bool firstStep_ = true;
 };
