@@ -5,13 +5,7 @@
 #include "WhyFailed.h"
 
 SettingsRow::SettingsRow(std::shared_ptr<SqliteDatabase> database, QObject* parent)
-    : QObject(parent), database_(std::move(database)) {
-    soon_.setSingleShot(true);
-    connect(&soon_, &QTimer::timeout, this, [this] {
-        if (!health_.isFailing())
-            flush();
-    });
-}
+    : QObject(parent), database_(std::move(database)) {}
 
 bool SettingsRow::load(QString* why) {
     const QString table = database_->tableName(schema::kSettingsTable);
@@ -93,9 +87,8 @@ bool SettingsRow::write(const QString& field, const QString& value) {
 }
 
 void SettingsRow::writeSoon(const QString& field, const QString& value) {
-    // While writes fail the retry stores it; a scheduled store is not put off by more changes.
-    if (hold(field, value) && !health_.isFailing() && !soon_.isActive())
-        soon_.start(kSoonMs);
+    if (hold(field, value))
+        health_.storeSoon();
 }
 
 bool SettingsRow::flush() {

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -33,12 +32,11 @@ class SettingsRow : public QObject {
     // value is kept (value() returns it) and stored by the retry or flush(). While writes fail
     // a write only joins the pending values, so a locked file costs nothing per change.
     bool write(const QString& field, const QString& value);
-    // Sets the field at once and stores it within kSoonMs, together with whatever else
-    // changed meanwhile: for a value that changes with every keystroke, whose disk sync would
-    // otherwise hold up each one. flush() stores it too.
-    static constexpr int kSoonMs = 300;
+    // Sets the field at once and stores it soon (see StorageHealth), together with whatever
+    // else changed meanwhile: for a value that changes with every keystroke, whose disk sync
+    // would otherwise hold up each one. flush() stores it too.
     void writeSoon(const QString& field, const QString& value);
-    bool hasWriteScheduled() const { return soon_.isActive(); }
+    bool hasWriteScheduled() const { return health_.hasStoreScheduled(); }
     bool flush();
     bool hasPendingWrites() const { return !pending_.empty(); }
     // Tells when writes start failing and when they succeed again.
@@ -60,6 +58,5 @@ class SettingsRow : public QObject {
     std::map<QString, QString> values_;
     std::map<QString, QString> pending_;
     bool journalReady_ = false;
-    QTimer soon_;
     StorageHealth health_{[this] { flush(); }};
 };

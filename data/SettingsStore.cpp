@@ -24,10 +24,7 @@ QString storeValues(const QMap<QString, QString>& values) {
 
 }  // namespace
 
-SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {
-    delay_.setSingleShot(true);
-    connect(&delay_, &QTimer::timeout, this, &SettingsStore::save);
-}
+SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {}
 
 SettingsStore::~SettingsStore() {
     save();
@@ -43,11 +40,8 @@ void SettingsStore::write(const QString& key, const QString& value) {
     unsaved_[key] = value;
     // A save flushes to disk, which must not hold up the surah the reader just chose; one save
     // also covers a reader stepping through the surah list. Saves go through a temporary file
-    // and a rename, so a kill never leaves half a file. While saves fail the retry covers new
-    // values too.
-    constexpr int kSaveDelayMs = 250;
-    if (!health_.isFailing())
-        delay_.start(kSaveDelayMs);
+    // and a rename, so a kill never leaves half a file.
+    health_.storeSoon();
 }
 
 bool SettingsStore::save() {

@@ -3,15 +3,13 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include "StorageHealth.h"
 
 // The per-user settings store: text values of application "Vediv 3Azez", section "Settings".
-// An absent value reads as empty text. A write reaches the disk a quarter of a second after
-// the last of a run of writes, or at the latest when save() runs or the store is destroyed; a
-// store that cannot be written keeps the values and retries them (see health()). Needs the
-// application object.
+// An absent value reads as empty text. A write reaches the disk soon (see StorageHealth), or
+// at the latest when save() runs or the store is destroyed; a store that cannot be written
+// keeps the values and retries them. Needs the application object.
 class SettingsStore : public QObject {
   public:
     inline static const QString kSurahPositionKey = QStringLiteral("Quran1");
@@ -35,6 +33,5 @@ class SettingsStore : public QObject {
   private:
     // Written values not yet stored.
     QMap<QString, QString> unsaved_;
-    QTimer delay_;
     StorageHealth health_{[this] { save(); }};
 };
