@@ -324,10 +324,11 @@ class TestStartupProcess : public QObject {
 
         QProcess process;
         installation.start(process);
-        QVERIFY(!process.waitForFinished(4000));
+        const bool ended = process.waitForFinished(4000);
         process.kill();
         process.waitForFinished();
         const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(!ended, qPrintable(u"exit code %1: %2"_s.arg(process.exitCode()).arg(errors)));
         QVERIFY2(!errors.contains(u"Startted"_s), qPrintable(errors));
         if (folder)
             QVERIFY2(errors.contains(lockFile), qPrintable(errors));
