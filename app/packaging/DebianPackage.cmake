@@ -7,10 +7,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Zephyrane developers <zephyrane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Quran reader and searcher with Arabic, Kurdish and English explanations")
-set(CPACK_PACKAGE_DESCRIPTION "Type a word, or its beginning, and every verse holding it is \
-listed at once, shown with its Arabic (al-Muyassar), Kurdish (Tafsiri Asan) and English \
-explanations; or read surah by surah, copy verses with their explanations, and switch the \
-interface between Arabic, Kurdish and English.")
+set(CPACK_PACKAGE_DESCRIPTION "Type a word, or its beginning, and every verse holding it
+is listed at once, shown with its Arabic (al-Muyassar), Kurdish (Tafsiri Asan)
+and English explanations; or read surah by surah, copy verses with their
+explanations, and switch the interface between Arabic, Kurdish and English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
