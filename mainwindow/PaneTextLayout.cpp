@@ -6,6 +6,33 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Steps through a pane's lines. The edit's page is the lines that fit whole in the view: a
+// line taller than the view made that none, the wheel and the track, which step by at most a
+// page, stood still, and the range reached one past the last line.
+class PaneScrollBar : public QScrollBar {
+  public:
+    explicit PaneScrollBar(QPlainTextEdit* pane) : QScrollBar(Qt::Vertical, pane), pane_(pane) {}
+
+  protected:
+    void sliderChange(SliderChange change) override {
+        if (change == SliderStepsChange && pageStep() < 1) {
+            setMaximum(std::min(maximum(), std::max(0, pane_->document()->lineCount() - 1)));
+            setPageStep(1);
+            return;
+        }
+        QScrollBar::sliderChange(change);
+    }
+
+  private:
+    QPlainTextEdit* pane_;
+};
+
+}  // namespace
 
 void PaneTextLayout::install(QPlainTextEdit* pane) {
     auto* document = new QTextDocument(pane);
@@ -13,6 +40,13 @@ void PaneTextLayout::install(QPlainTextEdit* pane) {
     document->setDefaultFont(pane->font());
     document->setUndoRedoEnabled(false);
     pane->setDocument(document);
+    pane->setVerticalScrollBar(new PaneScrollBar(pane));
+}
+
+int PaneTextLayout::heightForOneLine(const QPlainTextEdit* pane) {
+    // The edit counts a line as shown when it ends a margin and a pixel above the view's foot.
+    const int margin = int(std::ceil(pane->document()->documentMargin()));
+    return QFontMetrics(pane->font()).lineSpacing() + 2 * margin + 1 + 2 * pane->frameWidth();
 }
 
 void PaneTextLayout::replaceText(QPlainTextEdit* pane, const QString& text) {

@@ -19,6 +19,8 @@ class PaneTextLayout : public QPlainTextDocumentLayout {
     static void install(QPlainTextEdit* pane);
     // Shows `text` in an installed pane from its first line.
     static void replaceText(QPlainTextEdit* pane, const QString& text);
+    // The height an installed pane needs to show one whole line of its font.
+    static int heightForOneLine(const QPlainTextEdit* pane);
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
 
