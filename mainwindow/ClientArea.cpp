@@ -6,7 +6,8 @@
 namespace {
 
 // Where a span of `designedLength` at `designedStart` lies once its parent has `extra` more.
-std::pair<int, int> spanAfter(int designedStart, int designedLength, int extra, const Share& share) {
+std::pair<int, int> spanAfter(int designedStart, int designedLength, int extra,
+                              const Share& share) {
     if (share.shortfallOnly)
         extra = std::min(extra, 0);
     const int move = extra * share.before / share.parts;
@@ -90,8 +91,8 @@ void ClientArea::place() {
         auto [y, height] =
             spanAfter(f.designed.y(), f.designed.height(), parentExtra.height(), f.vertical);
         if (f.row != kNoRow) {
-            y = f.designed.y() + std::accumulate(growths.begin(),
-                                                 growths.begin() + std::ptrdiff_t(f.row), 0);
+            y = f.designed.y() +
+                std::accumulate(growths.begin(), growths.begin() + std::ptrdiff_t(f.row), 0);
             height = f.designed.height() + growths[f.row];
         }
         f.widget->setGeometry(x, y, width, height);

@@ -45,6 +45,10 @@ QPlainTextEdit* pane(QWidget* parent, const QString& name, const QColor& backgro
     edit->setReadOnly(true);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines wrap, a word wider than the pane too: a side scroll bar would hide the line it
+    // appears under.
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     edit->setStyleSheet(
         u"QPlainTextEdit { color: white; background-color: %1; }"_s.arg(background.name()));
     OpaqueWidget::keepScrollArea(edit, background);
@@ -232,8 +236,15 @@ void Quran1::followClientSize() {
     client_->followInRow(Frame5, {1, 1, 2}, 1);
     client_->followInRow(Frame3, kGrows, 2);
     client_->follow(Frame2, kMoves, kGrows);
-    for (QPlainTextEdit* pane : {Text4, TE2, Te1, TE3})
+    for (QPlainTextEdit* pane : {Text4, TE2, Te1, TE3}) {
         client_->follow(pane, kGrows, kGrows);
+        // Waits for the edit to finish the layout that found the line.
+        connect(
+            qobject_cast<PaneTextLayout*>(pane->document()->documentLayout()),
+            &PaneTextLayout::tallerLine, this,
+            [this, pane] { client_->keepHeight(pane, PaneTextLayout::heightForOneLine(pane)); },
+            Qt::QueuedConnection);
+    }
     for (QWidget* under : std::initializer_list<QWidget*>{
              Combo2, Combo6, Check0, Combo4, Combo8, Check3, Command10, Combo3, Combo7, Check1,
              Command9, Combo5, Combo9, Check2, Command11})
