@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QSignalBlocker>
 
+#include "ScreenFit.h"
 #include "TextPositionBar.h"
 
 using namespace Qt::StringLiterals;
@@ -45,6 +46,7 @@ Copy1::Copy1(const QString& verseFont, QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(text);
     layout->addLayout(controls);
+    fitToScreen(this);
 
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Copy1::Combo1_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Copy1::HScroll1_Change);

@@ -133,9 +133,10 @@ void Surat1::layOutControls() {
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addLayout(commands);
+    layout->addStretch();
     layout->addWidget(Label1);
-    // The captions change with the interface language; the window follows their length.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The captions change with the interface language; the window grows with their length.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 void Surat1::connectHandlers() {

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "MainWindowSources.h"
+#include "ScreenFit.h"
 #include "StartupFailure.h"
 
 void showMainWindow(const VerseLists& verseLists) {
@@ -14,5 +15,6 @@ void showMainWindow(const VerseLists& verseLists) {
                                                            QCoreApplication::instance(), sources))
         reportStartupFailure(*failure);
     auto* window = new Quran1(sources);
+    fitToScreen(window);
     window->show();
 }

@@ -6,6 +6,33 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Steps through a pane's lines. The edit's page is the lines that fit whole in the view: a
+// line taller than the view made that none, the wheel and the track, which step by at most a
+// page, stood still, and the range reached one past the last line.
+class PaneScrollBar : public QScrollBar {
+  public:
+    explicit PaneScrollBar(QPlainTextEdit* pane) : QScrollBar(Qt::Vertical, pane), pane_(pane) {}
+
+  protected:
+    void sliderChange(SliderChange change) override {
+        if (change == SliderStepsChange && pageStep() < 1) {
+            setMaximum(std::min(maximum(), std::max(0, pane_->document()->lineCount() - 1)));
+            setPageStep(1);
+            return;
+        }
+        QScrollBar::sliderChange(change);
+    }
+
+  private:
+    QPlainTextEdit* pane_;
+};
+
+}  // namespace
 
 void PaneTextLayout::install(QPlainTextEdit* pane) {
     auto* document = new QTextDocument(pane);
@@ -13,6 +40,27 @@ void PaneTextLayout::install(QPlainTextEdit* pane) {
     document->setDefaultFont(pane->font());
     document->setUndoRedoEnabled(false);
     pane->setDocument(document);
+    pane->setVerticalScrollBar(new PaneScrollBar(pane));
+}
+
+int PaneTextLayout::heightForOneLine(const QPlainTextEdit* pane) {
+    // A line stands as high as the highest font that shapes it and reaches as low as the
+    // lowest: the verses' marks come from the pane font's second stand-in, taller than the first.
+    QFont font = pane->font();
+    qreal ascent = 0, descent = 0, leading = 0;
+    for (const QString& family : QStringList{font.family()} + QFont::substitutes(font.family())) {
+        font.setFamily(family);
+        const QFontMetricsF metrics(font);
+        ascent = std::max(ascent, metrics.ascent());
+        descent = std::max(descent, metrics.descent());
+        leading = std::max(leading, metrics.leading());
+    }
+    if (const auto* layout =
+            qobject_cast<const PaneTextLayout*>(pane->document()->documentLayout()))
+        ascent = std::max(ascent, layout->tallestLine_ - descent - leading);
+    // The edit counts a line as shown when it ends a margin and a pixel above the view's foot.
+    const qreal margin = pane->document()->documentMargin();
+    return int(std::ceil(ascent + descent + leading + 2 * margin)) + 1 + 2 * pane->frameWidth();
 }
 
 void PaneTextLayout::replaceText(QPlainTextEdit* pane, const QString& text) {
@@ -54,4 +102,23 @@ void PaneTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     changedBlock_ = first.blockNumber();
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
     changedBlock_ = -1;
+    measureLines(first, from + charsAdded);
+}
+
+void PaneTextLayout::measureLines(const QTextBlock& first, int end) {
+    if (document()->defaultFont() != measuredFont_) {
+        measuredFont_ = document()->defaultFont();
+        tallestLine_ = 0;
+    }
+    qreal tallest = tallestLine_;
+    for (QTextBlock block = first; block.isValid() && block.position() <= end;
+         block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i)
+            tallest = std::max(tallest, lines->lineAt(i).height());
+    }
+    if (tallest > tallestLine_) {
+        tallestLine_ = tallest;
+        emit tallerLine();
+    }
 }

@@ -19,12 +19,23 @@ class PaneTextLayout : public QPlainTextDocumentLayout {
     static void install(QPlainTextEdit* pane);
     // Shows `text` in an installed pane from its first line.
     static void replaceText(QPlainTextEdit* pane, const QString& text);
+    // The height an installed pane needs to show one whole line of its font, as tall as the
+    // tallest it laid out.
+    static int heightForOneLine(const QPlainTextEdit* pane);
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
+
+  signals:
+    // A line taller than any other of the pane's font so far was laid out.
+    void tallerLine();
 
   protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
   private:
+    void measureLines(const QTextBlock& first, int end);
+
     mutable int changedBlock_ = -1;
+    QFont measuredFont_;
+    qreal tallestLine_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "BY1.h"
+#include "ClientArea.h"
 #include "Clipboard.h"
 #include "CloseRequestWatch.h"
 #include "ExactCopyEdit.h"
@@ -44,6 +45,10 @@ QPlainTextEdit* pane(QWidget* parent, const QString& name, const QColor& backgro
     edit->setReadOnly(true);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines wrap, a word wider than the pane too: a side scroll bar would hide the line it
+    // appears under.
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     edit->setStyleSheet(
         u"QPlainTextEdit { color: white; background-color: %1; }"_s.arg(background.name()));
     OpaqueWidget::keepScrollArea(edit, background);
@@ -120,13 +125,17 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     connect(&Timer2, &QTimer::timeout, this, &Quran1::ApplyPaneStyles);
     Timer1.arm(1);
     Timer6.arm(500);
+    // Not bounded by the screen as a first showing would: it opens at its designed size.
+    resize(sizeHint());
 }
 
 Quran1::~Quran1() = default;
 
 void Quran1::createControls() {
-    auto* client = new QWidget(this);
-    client->setFixedSize(twipsToPixels(14550), twipsToPixels(7875));
+    // The window opens at its designed size; it may grow, or give up a little of its height
+    // and width.
+    auto* client = new ClientArea({twipsToPixels(14550), twipsToPixels(7875)}, {40, 60}, this);
+    client_ = client;
     setCentralWidget(client);
 
     Frame1 = control<QGroupBox>(client, u"Frame1"_s, twips(75, 0, 10335, 2775));
@@ -216,6 +225,36 @@ void Quran1::createControls() {
     Label3 = control<QLabel>(client, u"Label3"_s, {0, 0, 0, 0});
     Label1->hide();
     Label3->hide();
+    followClientSize();
+}
+
+void Quran1::followClientSize() {
+    // The verse frame, the two explanation frames side by side and the English frame share the
+    // extra height; the grids' frame keeps its width at the right and grows down with them.
+    client_->followInRow(Frame1, kGrows, 0);
+    client_->followInRow(Frame4, {0, 1, 2}, 1);
+    client_->followInRow(Frame5, {1, 1, 2}, 1);
+    client_->followInRow(Frame3, kGrows, 2);
+    client_->follow(Frame2, kMoves, kGrows);
+    for (QPlainTextEdit* pane : {Text4, TE2, Te1, TE3}) {
+        client_->follow(pane, kGrows, kGrows);
+        // Waits for the edit to finish the layout that found the line.
+        connect(
+            qobject_cast<PaneTextLayout*>(pane->document()->documentLayout()),
+            &PaneTextLayout::tallerLine, this,
+            [this, pane] { client_->keepHeight(pane, PaneTextLayout::heightForOneLine(pane)); },
+            Qt::QueuedConnection);
+    }
+    for (QWidget* under : std::initializer_list<QWidget*>{
+             Combo2, Combo6, Check0, Combo4, Combo8, Check3, Command10, Combo3, Combo7, Check1,
+             Command9, Combo5, Combo9, Check2, Command11})
+        client_->follow(under, kStays, kMoves);
+    // The verse's five copy buttons fill its frame's width; a narrower frame narrows them.
+    QPushButton* const copies[] = {Command4, Command8, Command7, Command6, Command5};
+    for (int i = 0; i < 5; ++i)
+        client_->follow(copies[i], {i, 1, 5, true}, kMoves);
+    for (RecordGrid* grid : {DBGrid1, DBGrid2})
+        client_->follow(grid, kStays, kGrows);
 }
 
 void Quran1::createMenus() {

@@ -19,6 +19,7 @@
 #include "Skin.h"
 #include "SurahReader.h"
 
+class ClientArea;
 class RecordGrid;
 class RecordSource;
 class SettingsRow;
@@ -97,6 +98,7 @@ class Quran1 : public QMainWindow, public SurahReader {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    ClientArea* client_ = nullptr;
     // The controls and timers are the window's own: the other windows and the caption writer
     // reach it through the calls above, tests find the controls by object name.
     // Visible controls.
@@ -157,6 +159,8 @@ class Quran1 : public QMainWindow, public SurahReader {
     std::array<PaneStyle, 4> paneStyles() const;
 
     void createControls();
+    // How the controls follow a client area larger or smaller than designed.
+    void followClientSize();
     void createMenus();
     void connectHandlers();
     void Form_Load();

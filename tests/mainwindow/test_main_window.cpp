@@ -3,10 +3,14 @@
 #include <QAbstractItemView>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <cstring>
 
 #include "MainWindowFixture.h"
+#include "PaneTextLayout.h"
 #include "PrivateXServer.h"
 #include "RecordGrid.h"
 #include "SurahBox.h"
@@ -95,6 +99,27 @@ std::pair<int, int> inkColumns(QWidget* widget, const QRect& area) {
         }
     }
     return {left, right};
+}
+
+// Where the controls of a frame, or the frames of the window, cross each other or stand out
+// of their parent.
+QStringList overlaps(const QWidget* parent) {
+    QStringList found;
+    QList<const QWidget*> shown;
+    for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisibleTo(parent) || child->isWindow() || child->geometry().isEmpty())
+            continue;
+        if (!parent->rect().contains(child->geometry()))
+            found.append(child->objectName() + u" outside "_s + parent->objectName());
+        for (const QWidget* other : shown) {
+            if (other->geometry().intersects(child->geometry()))
+                found.append(child->objectName() + u" over "_s + other->objectName());
+        }
+        shown.append(child);
+        if (qobject_cast<const QGroupBox*>(child))
+            found += overlaps(child);
+    }
+    return found;
 }
 
 const QString kSearchColumn = u"VV------dE"_s;
@@ -274,6 +299,81 @@ class TestMainWindow : public QObject {
         // And the empty result grid its white ground.
         const QWidget* grid = control<RecordGrid>(w, u"DBGrid1"_s)->viewport();
         QCOMPARE(shot.pixelColor(grid->mapTo(&w, grid->rect().bottomRight())), QColor(Qt::white));
+    }
+
+    // A larger window gives the panes the extra height and width and the grids the extra
+    // height; a smaller one, down to the least size, keeps every control inside its frame.
+    // At every size in the lists each pane shows a whole line and scrolls by the wheel.
+    void followsTheWindowSize() {
+        MainWindowFixture fx;
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        const QSize opened = w.size();
+        const QStringList grown = {u"Text4"_s, u"TE2"_s, u"Te1"_s, u"TE3"_s, u"DBGrid1"_s};
+        std::map<QString, QRect> designed;
+        for (const QString& name : grown)
+            designed[name] = control<QWidget>(w, name)->geometry();
+        const QRect frame2 = control<QGroupBox>(w, u"Frame2"_s)->geometry();
+        // The two explanation frames share a pixel column as made.
+        const QStringList madeOverlaps = overlaps(w.centralWidget());
+        QCOMPARE(madeOverlaps, QStringList{u"Frame5 over Frame4"_s});
+
+        w.resize(1600, 1000);
+        QVERIFY(QTest::qWaitFor([&] { return w.centralWidget()->width() > 1500; }));
+        for (const QString& name : grown) {
+            const QRect now = control<QWidget>(w, name)->geometry();
+            QVERIFY2(now.height() > designed[name].height() + 100, qPrintable(name));
+            QVERIFY2(name == u"DBGrid1"_s ? now.width() == designed[name].width()
+                                          : now.width() > designed[name].width() + 250,
+                     qPrintable(name));
+        }
+        QCOMPARE(control<QGroupBox>(w, u"Frame2"_s)->width(), frame2.width());
+        QCOMPARE(overlaps(w.centralWidget()), madeOverlaps);
+
+        const QSize least = w.minimumSize();
+        QVERIFY2(least.width() <= 960 && least.height() <= 540,
+                 qPrintable(u"%1x%2"_s.arg(least.width()).arg(least.height())));
+        w.resize(least);
+        QVERIFY(QTest::qWaitFor([&] { return w.size() == least; }));
+        QCOMPARE(overlaps(w.centralWidget()), madeOverlaps);
+        w.resize(opened);
+        QVERIFY(QTest::qWaitFor([&] { return w.size() == opened; }));
+        for (const QString& name : grown)
+            QCOMPARE(control<QWidget>(w, name)->geometry(), designed[name]);
+
+        QString verses;
+        for (int i = 0; i < 60; ++i)
+            verses += u"( بِسْمِ اللَّهِ الرَّحْمَٰنِ الرَّحِيمِ ) الفاتحة 1] - In the Name of Allah "_s;
+        const QStringList panes = {u"Text4"_s, u"Te1"_s, u"TE2"_s, u"TE3"_s};
+        const QStringList sizeLists = {u"Combo6"_s, u"Combo7"_s, u"Combo8"_s, u"Combo9"_s};
+        for (int entry = 0; entry < control<QComboBox>(w, u"Combo6"_s)->count(); ++entry) {
+            for (const QString& list : sizeLists)
+                control<QComboBox>(w, list)->setCurrentIndex(entry);
+            QVERIFY(QTest::qWaitFor([&] { return !control<QTimer>(w, u"Timer2"_s)->isActive(); }));
+            for (const QString& name : panes) {
+                auto* pane = control<QPlainTextEdit>(w, name);
+                PaneTextLayout::replaceText(pane, verses);
+                const QString where = name + u" at "_s + pane->font().toString();
+                // The window takes its new least size through the window system.
+                const auto wholeLineShown = [pane] {
+                    const QTextLine first = pane->document()->firstBlock().layout()->lineAt(0);
+                    return first.isValid() &&
+                           pane->viewport()->height() >=
+                               first.height() + 2 * pane->document()->documentMargin();
+                };
+                QVERIFY2(QTest::qWaitFor(wholeLineShown, 2000), qPrintable(where));
+                QScrollBar* bar = pane->verticalScrollBar();
+                QVERIFY2(bar->pageStep() >= 1 && bar->maximum() > 0 &&
+                             bar->maximum() < pane->document()->lineCount(),
+                         qPrintable(where));
+                QWheelEvent wheel(QPointF(10, 10), pane->viewport()->mapToGlobal(QPointF(10, 10)),
+                                  QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                                  Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(pane->viewport(), &wheel);
+                QVERIFY2(bar->value() > 0, qPrintable(where));
+            }
+        }
+        QCOMPARE(overlaps(w.centralWidget()), madeOverlaps);
     }
 
     // Label3's position is chosen first (and stored); the stored position is read after.

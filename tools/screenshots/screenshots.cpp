@@ -1,7 +1,7 @@
 // Pictures of the program as a reader sees it, for the README: the main window searching and
 // reading in each interface language, the Search menu's additions, and the two copy windows. Taken
 // from the screen, so run it on a real or virtual display:
-//   xvfb-run -a -s "-screen 0 1280x800x24" build/tools/screenshots/screenshots docs/screenshots
+//   xvfb-run -a -s "-screen 0 1920x1080x24" build/tools/screenshots/screenshots docs/screenshots
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -105,6 +105,13 @@ int main(int argc, char* argv[]) {
     w.goToVerse(SurahCatalogue::instance().rows()[1], 255);
     fx.settle();
     take(&w, u"reading-2-255"_s);
+
+    // The window over the whole screen: the panes and the grids take the room.
+    const QRect opened = w.geometry();
+    w.setGeometry(w.screen()->availableGeometry());
+    searchFor(u"الرحمن"_s);
+    take(&w, u"maximised"_s);
+    w.setGeometry(opened);
 
     // The first five verses of Al-Baqarah with their English explanation.
     control<QAction>(w, u"Surat"_s)->trigger();
