@@ -95,6 +95,8 @@ class Quran1 : public QMainWindow, public SurahReader {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab step through the window's round of controls.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     // The controls and timers are the window's own: the other windows and the caption writer
@@ -158,6 +160,12 @@ class Quran1 : public QMainWindow, public SurahReader {
 
     void createControls();
     void createMenus();
+    // Keyboard use: the Tab round, the menu bar by F10 and the common commands' shortcuts.
+    void setUpKeyboard();
+    void setUpTabRound();
+    void setUpShortcuts();
+    // Ctrl+F: the search box, in search mode, its word selected for the next one.
+    void focusSearchBox();
     void connectHandlers();
     void Form_Load();
     void bindToSettingsRow();
@@ -205,5 +213,9 @@ class Quran1 : public QMainWindow, public SurahReader {
     MainWindowMode mode_ = MainWindowMode::Search;
     // The captions of the interface language in force; none before a language is applied.
     std::vector<Caption> captionsShown_;
+    // The accessible texts of that language, English until one is applied.
+    std::vector<AccessibleText> accessibleShown_;
     QPointer<Surat1> surat1_;
+    // The controls Tab visits, in order.
+    std::vector<QWidget*> tabRound_;
 };
