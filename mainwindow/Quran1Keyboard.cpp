@@ -27,6 +27,8 @@ void Quran1::setUpTabRound() {
     }
     // Only the unit of the verse count beside it.
     Text8->setFocusPolicy(Qt::NoFocus);
+    // The window opens ready for a search word.
+    Text->setFocus();
 
     // The frames right to left as the window reads: the grids' frame, the verse, the Arabic and
     // the Kurdish explanations, then the English one below; in a frame its rows from the top.

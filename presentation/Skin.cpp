@@ -39,7 +39,8 @@ QPushButton:disabled { color: %9; background-color: %10; border-color: %11; }
 QPushButton:focus, QLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus, QTableView:focus {
     border: 2px solid %12;
 }
-QCheckBox:focus { border: 2px solid %12; border-radius: 3px; }
+QCheckBox { border: 2px solid transparent; border-radius: 3px; }
+QCheckBox:focus { border-color: %12; }
 )")
         .arg(QLatin1StringView(c.window), QLatin1StringView(c.text), QLatin1StringView(c.frame),
              QLatin1StringView(c.buttonTop), QLatin1StringView(c.buttonBottom),
