@@ -111,7 +111,12 @@ void Surat1::layOutControls() {
                                                                {Check4, Check12, 1, 0},
                                                                {Check3, Check13, 1, 1},
                                                                {Check2, Check14, 1, 2}};
+    // The boxes in reading order, and each caption names its box to a screen reader.
+    QWidget* previous = Combo4;
     for (const auto& [box, caption, row, column] : boxes) {
+        setTabOrder(previous, box);
+        previous = box;
+        caption->setBuddy(box);
         auto* pair = new QHBoxLayout;
         pair->addWidget(box);
         pair->addWidget(caption);

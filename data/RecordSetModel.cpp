@@ -40,9 +40,22 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::AccessibleTextRole && orientation == Qt::Horizontal)
+        return accessibleHeaders_.value(section);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
         return columns_.value(section);
     return section + 1;
+}
+
+bool RecordSetModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                                   int role) {
+    if (role != Qt::AccessibleTextRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= columns_.size())
+        return false;
+    accessibleHeaders_.resize(columns_.size());
+    accessibleHeaders_[section] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
 }

@@ -19,6 +19,10 @@ class RecordSetModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // Takes a column header's accessible text, which a screen reader says in place of the
+    // field name the header shows; no other header data changes.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
   private:
     void resolveColumns();
@@ -26,4 +30,5 @@ class RecordSetModel : public QAbstractTableModel {
     RecordSource* source_;
     QStringList columns_;
     QList<int> fieldIndexes_;
+    QStringList accessibleHeaders_;
 };

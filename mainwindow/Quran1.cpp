@@ -125,6 +125,7 @@ Quran1::Quran1(const Quran1Sources& sources_, QWidget* parent)
     connect(&Timer2, &QTimer::timeout, this, &Quran1::ApplyPaneStyles);
     Timer1.arm(1);
     Timer6.arm(500);
+    setUpKeyboard();
     // Not bounded by the screen as a first showing would: it opens at its designed size.
     resize(sizeHint());
 }

@@ -96,6 +96,8 @@ class Quran1 : public QMainWindow, public SurahReader {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab step through the window's round of controls.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     ClientArea* client_ = nullptr;
@@ -162,6 +164,12 @@ class Quran1 : public QMainWindow, public SurahReader {
     // How the controls follow a client area larger or smaller than designed.
     void followClientSize();
     void createMenus();
+    // Keyboard use: the Tab round, the menu bar by F10 and the common commands' shortcuts.
+    void setUpKeyboard();
+    void setUpTabRound();
+    void setUpShortcuts();
+    // Ctrl+F: the search box, in search mode, its word selected for the next one.
+    void focusSearchBox();
     void connectHandlers();
     void Form_Load();
     void bindToSettingsRow();
@@ -209,5 +217,9 @@ class Quran1 : public QMainWindow, public SurahReader {
     MainWindowMode mode_ = MainWindowMode::Search;
     // The captions of the interface language in force; none before a language is applied.
     std::vector<Caption> captionsShown_;
+    // The accessible texts of that language, English until one is applied.
+    std::vector<AccessibleText> accessibleShown_;
     QPointer<Surat1> surat1_;
+    // The controls Tab visits, in order.
+    std::vector<QWidget*> tabRound_;
 };

@@ -174,9 +174,11 @@ void Quran1::switchLanguage(UiLanguage language) {
 
 void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
     captionsShown_ = captionSet(language, variant);
+    accessibleShown_ = accessibleTexts(language);
     writeCaptions(*this, captionsShown_);
+    writeAccessibleTexts(*this, accessibleShown_);
     Text6 = captionOf(captionsShown_, objectName(), u"Text6"_s);
-    writeCaptions(*surat1(), captionsShown_);
+    showLanguageIn(*surat1());
     language_ = language;
     showQtTextsIn(language);
     captionSearchMenu();
@@ -187,6 +189,7 @@ void Quran1::showLanguage(UiLanguage language, CaptionVariant variant) {
 
 void Quran1::showLanguageIn(Surat1& window) const {
     writeCaptions(window, captionsShown_);
+    writeAccessibleTexts(window, accessibleShown_);
 }
 
 // Stores the language and shows its count word; the new captions get the skin.

@@ -48,6 +48,9 @@ QString RecordGrid::caption() const {
 
 void RecordGrid::setCaption(const QString& caption) {
     header_->setCaption(caption);
+    // The headers show field names; a screen reader says the caption above them instead.
+    for (int column = 0; column < model_->columnCount(); ++column)
+        model_->setHeaderData(column, Qt::Horizontal, caption, Qt::AccessibleTextRole);
 }
 
 void RecordGrid::showCurrentRecord() {

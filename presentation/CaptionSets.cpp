@@ -114,7 +114,185 @@ constexpr VariantRow kVariantRows[] = {
      u"English        The Noble Qur'an Explanation"},
 };
 
-const char16_t* textOf(const Row& row, UiLanguage language) {
+// A name (empty: the caption names the control) and a description.
+struct Spoken {
+    const char16_t* name;
+    const char16_t* description;
+};
+
+struct AccessibleRow {
+    const char16_t* window;
+    const char16_t* control;
+    Spoken arabic;
+    Spoken english;
+    Spoken kurdish;
+};
+
+constexpr AccessibleRow kAccessibleRows[] = {
+    {u"Quran1",
+     u"Text",
+     {u"كلمة البحث",
+      u"اكتب كلمة من آية؛ تظهر الآيات المطابقة في القائمة أدناه، ويتنقل السهمان للأعلى وللأسفل "
+      u"بين النتائج."},
+     {u"Search word",
+      u"Type a word of a verse; the matching verses are listed below, the Up and Down arrows "
+      u"step through them."},
+     {u"وشەی گەڕان",
+      u"وشەیەک لە ئایەتێک بنووسە؛ ئایەتە گونجاوەکان لە لیستەکەی خوارەوە دەردەکەون و تیرەکانی "
+      u"سەرەوە و خوارەوە لە نێوانیاندا دەگوازنەوە."}},
+    {u"Quran1",
+     u"Combo1",
+     {u"السورة", u"اختر السورة المراد قراءتها أو اكتب اسمها؛ تظهر آياتها في القائمة أدناه."},
+     {u"Surah", u"Choose or type the surah to read; its verses are listed below."},
+     {u"سوورەت",
+      u"ئەو سوورەتەی دەتەوێت بیخوێنیتەوە هەڵبژێرە یان ناوەکەی بنووسە؛ ئایەتەکانی لە لیستەکەی "
+      u"خوارەوە دەردەکەون."}},
+    {u"Quran1",
+     u"Adad1",
+     {u"عدد الآيات", u"عدد آيات السورة المختارة."},
+     {u"Number of verses", u"How many verses the chosen surah has."},
+     {u"ژمارەی ئایەتەکان", u"ژمارەی ئایەتەکانی سوورەتی هەڵبژێردراو."}},
+    {u"Quran1",
+     u"Text8",
+     {u"آيات", u"وحدة العدد المجاور."},
+     {u"Verses", u"The unit of the number beside it."},
+     {u"ئایەت", u"یەکەی ژمارەکەی تەنیشتی."}},
+    {u"Quran1",
+     u"DBGrid1",
+     {u"نتائج البحث", u"الآيات التي فيها كلمة البحث؛ تختار مفاتيح الأسهم آية تظهر في مربعات النص."},
+     {u"Search results",
+      u"The verses that hold the search word; the arrow keys choose the verse the panes show."},
+     {u"ئەنجامەکانی گەڕان",
+      u"ئەو ئایەتانەی وشەی گەڕانیان تێدایە؛ کلیلەکانی تیر ئەو ئایەتە هەڵدەبژێرن کە "
+      u"چوارچێوەکانی دەق پیشانی دەدەن."}},
+    {u"Quran1",
+     u"DBGrid2",
+     {u"آيات السورة", u"آيات السورة المختارة؛ تختار مفاتيح الأسهم آية تظهر في مربعات النص."},
+     {u"Verses of the surah",
+      u"The verses of the chosen surah; the arrow keys choose the verse the panes show."},
+     {u"ئایەتەکانی سوورەت",
+      u"ئایەتەکانی سوورەتی هەڵبژێردراو؛ کلیلەکانی تیر ئەو ئایەتە هەڵدەبژێرن کە چوارچێوەکانی "
+      u"دەق پیشانی دەدەن."}},
+    {u"Quran1",
+     u"Text4",
+     {u"الآية", u"الآية المختارة مع اسم سورتها ورقمها، للقراءة فقط."},
+     {u"Verse", u"The chosen verse with its surah and number, to read only."},
+     {u"ئایەت", u"ئایەتی هەڵبژێردراو لەگەڵ ناوی سوورەتەکەی و ژمارەکەی، تەنها بۆ خوێندنەوە."}},
+    {u"Quran1",
+     u"Te1",
+     {u"التفسير العربي", u"التفسير الميسر للآية بالعربية، للقراءة فقط."},
+     {u"Arabic explanation", u"The Miasar explanation of the verse in Arabic, to read only."},
+     {u"تەفسیری عەرەبی", u"تەفسیری میەسسەری ئایەتەکە بە عەرەبی، تەنها بۆ خوێندنەوە."}},
+    {u"Quran1",
+     u"TE2",
+     {u"التفسير الكردي", u"التفسير السهل للآية بالكردية، للقراءة فقط."},
+     {u"Kurdish explanation", u"The Easy explanation of the verse in Kurdish, to read only."},
+     {u"تەفسیری کوردی", u"تەفسیری ئاسانی ئایەتەکە بە کوردی، تەنها بۆ خوێندنەوە."}},
+    {u"Quran1",
+     u"TE3",
+     {u"التفسير الإنجليزي", u"التفسير النبيل للآية بالإنجليزية، للقراءة فقط."},
+     {u"English explanation", u"The Noble explanation of the verse in English, to read only."},
+     {u"تەفسیری ئینگلیزی", u"تەفسیری چاکی ئایەتەکە بە ئینگلیزی، تەنها بۆ خوێندنەوە."}},
+    {u"Quran1",
+     u"Combo2",
+     {u"خط الآية", u"خط مربع الآية."},
+     {u"Verse font", u"The font of the verse pane."},
+     {u"فۆنتی ئایەت", u"فۆنتی چوارچێوەی ئایەت."}},
+    {u"Quran1",
+     u"Combo6",
+     {u"حجم خط الآية", u"حجم حروف مربع الآية."},
+     {u"Verse font size", u"The letter size of the verse pane."},
+     {u"قەبارەی فۆنتی ئایەت", u"قەبارەی پیتەکانی چوارچێوەی ئایەت."}},
+    {u"Quran1",
+     u"Check0",
+     {u"", u"حروف عريضة في مربع الآية."},
+     {u"", u"Bold letters in the verse pane."},
+     {u"", u"پیتی ئەستوور لە چوارچێوەی ئایەت."}},
+    {u"Quran1",
+     u"Combo3",
+     {u"خط التفسير العربي", u"خط مربع التفسير العربي."},
+     {u"Arabic explanation font", u"The font of the Arabic explanation pane."},
+     {u"فۆنتی تەفسیری عەرەبی", u"فۆنتی چوارچێوەی تەفسیری عەرەبی."}},
+    {u"Quran1",
+     u"Combo7",
+     {u"حجم خط التفسير العربي", u"حجم حروف مربع التفسير العربي."},
+     {u"Arabic explanation font size", u"The letter size of the Arabic explanation pane."},
+     {u"قەبارەی فۆنتی تەفسیری عەرەبی", u"قەبارەی پیتەکانی چوارچێوەی تەفسیری عەرەبی."}},
+    {u"Quran1",
+     u"Check1",
+     {u"", u"حروف عريضة في مربع التفسير العربي."},
+     {u"", u"Bold letters in the Arabic explanation pane."},
+     {u"", u"پیتی ئەستوور لە چوارچێوەی تەفسیری عەرەبی."}},
+    {u"Quran1",
+     u"Combo4",
+     {u"خط التفسير الكردي", u"خط مربع التفسير الكردي."},
+     {u"Kurdish explanation font", u"The font of the Kurdish explanation pane."},
+     {u"فۆنتی تەفسیری کوردی", u"فۆنتی چوارچێوەی تەفسیری کوردی."}},
+    {u"Quran1",
+     u"Combo8",
+     {u"حجم خط التفسير الكردي", u"حجم حروف مربع التفسير الكردي."},
+     {u"Kurdish explanation font size", u"The letter size of the Kurdish explanation pane."},
+     {u"قەبارەی فۆنتی تەفسیری کوردی", u"قەبارەی پیتەکانی چوارچێوەی تەفسیری کوردی."}},
+    {u"Quran1",
+     u"Check3",
+     {u"", u"حروف عريضة في مربع التفسير الكردي."},
+     {u"", u"Bold letters in the Kurdish explanation pane."},
+     {u"", u"پیتی ئەستوور لە چوارچێوەی تەفسیری کوردی."}},
+    {u"Quran1",
+     u"Combo5",
+     {u"خط التفسير الإنجليزي", u"خط مربع التفسير الإنجليزي."},
+     {u"English explanation font", u"The font of the English explanation pane."},
+     {u"فۆنتی تەفسیری ئینگلیزی", u"فۆنتی چوارچێوەی تەفسیری ئینگلیزی."}},
+    {u"Quran1",
+     u"Combo9",
+     {u"حجم خط التفسير الإنجليزي", u"حجم حروف مربع التفسير الإنجليزي."},
+     {u"English explanation font size", u"The letter size of the English explanation pane."},
+     {u"قەبارەی فۆنتی تەفسیری ئینگلیزی", u"قەبارەی پیتەکانی چوارچێوەی تەفسیری ئینگلیزی."}},
+    {u"Quran1",
+     u"Check2",
+     {u"", u"حروف عريضة في مربع التفسير الإنجليزي."},
+     {u"", u"Bold letters in the English explanation pane."},
+     {u"", u"پیتی ئەستوور لە چوارچێوەی تەفسیری ئینگلیزی."}},
+    {u"Surat1",
+     u"Combo1",
+     {u"السورة الأولى", u"السورة التي يبدأ منها النسخ."},
+     {u"First surah", u"The surah the copy begins with."},
+     {u"یەکەم سوورەت", u"ئەو سوورەتەی لەبەرگرتنەوە لێیەوە دەست پێدەکات."}},
+    {u"Surat1",
+     u"Combo2",
+     {u"الآية الأولى", u"الآية من السورة الأولى التي يبدأ منها النسخ."},
+     {u"First verse", u"The verse of the first surah the copy begins with."},
+     {u"یەکەم ئایەت", u"ئەو ئایەتەی یەکەم سوورەت کە لەبەرگرتنەوە لێیەوە دەست پێدەکات."}},
+    {u"Surat1",
+     u"Combo3",
+     {u"السورة الأخيرة", u"السورة التي ينتهي بها النسخ."},
+     {u"Last surah", u"The surah the copy ends with."},
+     {u"دوایین سوورەت", u"ئەو سوورەتەی لەبەرگرتنەوە پێی کۆتایی دێت."}},
+    {u"Surat1",
+     u"Combo4",
+     {u"الآية الأخيرة", u"الآية من السورة الأخيرة التي ينتهي بها النسخ."},
+     {u"Last verse", u"The verse of the last surah the copy ends with."},
+     {u"دوایین ئایەت", u"ئەو ئایەتەی دوایین سوورەت کە لەبەرگرتنەوە پێی کۆتایی دێت."}},
+    {u"Surat1",
+     u"Te1",
+     {u"تقدم النسخ", u"ما نُسخ من الآيات المختارة، بالنسبة المئوية."},
+     {u"Copy progress", u"How much of the chosen verses is copied, in percent."},
+     {u"ڕەوتی لەبەرگرتنەوە", u"چەندی ئایەتە هەڵبژێردراوەکان لەبەرگیراونەتەوە، بە سەدی."}},
+    {u"Surat1",
+     u"Command2",
+     {u"الآية السابقة", u"يعرض الآية السابقة في النافذة الرئيسية."},
+     {u"Previous verse", u"Shows the verse before in the main window."},
+     {u"ئایەتی پێشوو", u"ئایەتی پێشوو لە پەنجەرەی سەرەکیدا پیشان دەدات."}},
+    {u"Surat1",
+     u"Command3",
+     {u"الآية التالية", u"يعرض الآية التالية في النافذة الرئيسية."},
+     {u"Next verse", u"Shows the next verse in the main window."},
+     {u"ئایەتی دواتر", u"ئایەتی دواتر لە پەنجەرەی سەرەکیدا پیشان دەدات."}},
+};
+
+// The column of `language` in a row of captions or of accessible texts.
+template <typename LanguageRow>
+const auto& textOf(const LanguageRow& row, UiLanguage language) {
     switch (language) {
         case UiLanguage::Arabic:
             return row.arabic;
@@ -149,6 +327,16 @@ std::vector<Caption> captionSet(UiLanguage language, CaptionVariant variant) {
     captions.push_back({u"Quran1"_s, u"Web1"_s, WebSites::caption(WebSites::kIslamicSiteHost)});
     captions.push_back({u"Quran1"_s, u"Web2"_s, WebSites::caption(WebSites::kProgramPageName)});
     return captions;
+}
+
+std::vector<AccessibleText> accessibleTexts(UiLanguage language) {
+    std::vector<AccessibleText> texts;
+    for (const AccessibleRow& row : kAccessibleRows) {
+        const Spoken& spoken = textOf(row, language);
+        texts.push_back({QString::fromUtf16(row.window), QString::fromUtf16(row.control),
+                         QString::fromUtf16(spoken.name), QString::fromUtf16(spoken.description)});
+    }
+    return texts;
 }
 
 QString storedName(UiLanguage language) {

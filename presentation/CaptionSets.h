@@ -28,6 +28,18 @@ std::vector<Caption> captionSet(UiLanguage language, CaptionVariant variant);
 QString captionOf(const std::vector<Caption>& captions, const QString& window,
                   const QString& control);
 
+// What a screen reader says of a control of `window` named `control`: its name (empty where the
+// caption it shows names it) and what it is for.
+struct AccessibleText {
+    QString window;
+    QString control;
+    QString name;
+    QString description;
+};
+
+// The accessible texts of a language, for the controls whose captions alone do not tell them.
+std::vector<AccessibleText> accessibleTexts(UiLanguage language);
+
 // The name by which the settings row stores a language.
 QString storedName(UiLanguage language);
 // The language stored under exactly `name`; none for any other text.

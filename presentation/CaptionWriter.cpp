@@ -1,5 +1,6 @@
 #include "CaptionWriter.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QWidget>
 
@@ -11,6 +12,29 @@ void write(QObject& control, const QString& text) {
             control.setProperty(property, text);
             return;
         }
+    }
+}
+
+// A screen reader names a control by the caption it shows, without the blanks that place the
+// caption; a label names the control it stands beside.
+void nameAfterCaption(QObject& control, const QString& text) {
+    auto* widget = qobject_cast<QWidget*>(&control);
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+        widget = label->buddy();
+    if (widget)
+        widget->setAccessibleName(text.simplified());
+}
+
+// Runs `apply` on the control of each row meant for `window`; the window's own name stands for
+// the window.
+template <typename Row, typename Apply>
+void applyRows(QWidget& window, const std::vector<Row>& rows, Apply apply) {
+    const QString name = window.objectName();
+    for (const Row& row : rows) {
+        if (row.window != name)
+            continue;
+        if (QObject* control = row.control == name ? &window : findControl(window, row.control))
+            apply(*control, row);
     }
 }
 
@@ -31,13 +55,23 @@ QObject* findControl(const QObject& window, const QString& name) {
 }
 
 void writeCaptions(QWidget& window, const std::vector<Caption>& captions) {
-    const QString name = window.objectName();
-    for (const Caption& caption : captions) {
-        if (caption.window != name)
-            continue;
-        if (caption.control == name)
+    applyRows(window, captions, [&window](QObject& control, const Caption& caption) {
+        if (&control == &window) {
             window.setWindowTitle(caption.text);
-        else if (QObject* control = findControl(window, caption.control))
-            write(*control, caption.text);
-    }
+            return;
+        }
+        write(control, caption.text);
+        nameAfterCaption(control, caption.text);
+    });
+}
+
+void writeAccessibleTexts(QWidget& window, const std::vector<AccessibleText>& texts) {
+    applyRows(window, texts, [](QObject& control, const AccessibleText& text) {
+        auto* widget = qobject_cast<QWidget*>(&control);
+        if (!widget)
+            return;
+        if (!text.name.isEmpty())
+            widget->setAccessibleName(text.name);
+        widget->setAccessibleDescription(text.description);
+    });
 }

@@ -17,6 +17,7 @@ struct Colours {
     const char* disabledText;
     const char* disabledFill;
     const char* disabledBorder;
+    const char* focus;  // the mark of the control that has the keyboard focus
 };
 
 // Only the window, its frames and buttons are styled here: the text panes keep their own
@@ -35,16 +36,22 @@ QPushButton {
 QPushButton:hover { background-color: %7; }
 QPushButton:pressed { background-color: %8; }
 QPushButton:disabled { color: %9; background-color: %10; border-color: %11; }
+QPushButton:focus, QLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus, QTableView:focus {
+    border: 2px solid %12;
+}
+QCheckBox { border: 2px solid transparent; border-radius: 3px; }
+QCheckBox:focus { border-color: %12; }
 )")
         .arg(QLatin1StringView(c.window), QLatin1StringView(c.text), QLatin1StringView(c.frame),
              QLatin1StringView(c.buttonTop), QLatin1StringView(c.buttonBottom),
              QLatin1StringView(c.buttonBorder), QLatin1StringView(c.hover),
              QLatin1StringView(c.pressed), QLatin1StringView(c.disabledText))
-        .arg(QLatin1StringView(c.disabledFill), QLatin1StringView(c.disabledBorder));
+        .arg(QLatin1StringView(c.disabledFill), QLatin1StringView(c.disabledBorder),
+             QLatin1StringView(c.focus));
 }
 
 constexpr Colours kGreen = {"#dcebd9", "#143d1e", "#5e8f63", "#3f8a4c", "#215c2c", "#173f1f",
-                            "#4a9a57", "#1a4a23", "#c7d8c9", "#7f9e84", "#6b876f"};
+                            "#4a9a57", "#1a4a23", "#c7d8c9", "#7f9e84", "#6b876f", "#ff9f1a"};
 
 constexpr QStringView kGreenMenusAndGrids =
     uR"(
@@ -71,7 +78,7 @@ QScrollBar::add-page, QScrollBar::sub-page { background: none; }
 )";
 
 constexpr Colours kSurahCopy = {"#f3e8cf", "#3b2a10", "#b89a5e", "#3d6fa8", "#254d7d", "#1b3a60",
-                                "#4a80bd", "#1b3a60", "#e4e9f0", "#8fa3bb", "#7a8ea6"};
+                                "#4a80bd", "#1b3a60", "#e4e9f0", "#8fa3bb", "#7a8ea6", "#e0561b"};
 
 constexpr QStringView kSurahCopyProgress =
     uR"(

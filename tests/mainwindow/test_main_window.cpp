@@ -1,6 +1,7 @@
 // The main window's shell: its controls at creation, the two modes, the menus and the exit.
 #include <xcb/xcb.h>
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScrollBar>
@@ -57,6 +58,42 @@ QString modeState(const Quran1& w) {
     state += control<QPushButton>(w, u"Command1"_s)->isEnabled() ? u"E"_s : u"d"_s;
     state += control<QPushButton>(w, u"Command2"_s)->isEnabled() ? u"E"_s : u"d"_s;
     return state;
+}
+
+// The object names the focus goes to on `presses` presses of `key`, from `start`.
+QStringList focusSteps(QWidget* start, Qt::Key key, qsizetype presses) {
+    start->setFocus(Qt::TabFocusReason);
+    QStringList steps;
+    for (qsizetype i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        steps.append(QApplication::focusWidget()->objectName());
+    }
+    return steps;
+}
+
+// The controls of `window` a Tab can reach: shown, enabled and taking the focus by Tab.
+QStringList tabStops(const QWidget& window) {
+    QStringList stops;
+    for (const QWidget* c : window.findChildren<QWidget*>()) {
+        if (c->window() == &window && c->isVisible() && c->isEnabled() && !c->focusProxy() &&
+            (c->focusPolicy() & Qt::TabFocus))
+            stops.append(c->objectName());
+    }
+    stops.sort();
+    return stops;
+}
+
+// Tab goes once round `round` (each stop a reachable control of `window`, every one of them
+// there) and back to its first; Shift+Tab goes the same way backwards.
+void checkTabRound(QWidget& window, const QStringList& round) {
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList sorted = round;
+    sorted.sort();
+    QCOMPARE(tabStops(window), sorted);
+    QWidget* first = window.findChild<QWidget*>(round.front());
+    QCOMPARE(focusSteps(first, Qt::Key_Tab, round.size()), round.mid(1) << round.front());
+    QStringList back(round.rbegin(), round.rend());
+    QCOMPARE(focusSteps(first, Qt::Key_Backtab, round.size()), back);
 }
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
@@ -415,6 +452,73 @@ class TestMainWindow : public QObject {
         QVERIFY(QTest::qWaitFor([&] { return !w.findChild<Surat1*>(); }));
         // The next reference creates it anew, hidden.
         QVERIFY(w.surat1()->isHidden());
+    }
+
+    // Tab goes right to left through the frames, top down in each, over the controls of the
+    // mode alone; a grid passes it on. The surah copy window keeps its boxes' reading order.
+    void tabRoundInBothModes() {
+        MainWindowFixture fx;
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        QApplication::setActiveWindow(&w);
+        const QStringList panes = {u"Text4"_s,    u"Combo2"_s,   u"Combo6"_s,    u"Check0"_s,
+                                   u"Command4"_s, u"Command8"_s, u"Command7"_s,  u"Command6"_s,
+                                   u"Command5"_s, u"Te1"_s,      u"Combo3"_s,    u"Combo7"_s,
+                                   u"Check1"_s,   u"Command9"_s, u"TE2"_s,       u"Combo4"_s,
+                                   u"Combo8"_s,   u"Check3"_s,   u"Command10"_s, u"TE3"_s,
+                                   u"Combo5"_s,   u"Combo9"_s,   u"Check2"_s,    u"Command11"_s};
+        checkTabRound(w, QStringList{u"Command2"_s, u"Text"_s, u"DBGrid1"_s} + panes);
+        control<QPushButton>(w, u"Command2"_s)->click();
+        checkTabRound(
+            w, QStringList{u"Command1"_s, u"Combo1"_s, u"Adad1"_s, u"Command14"_s, u"DBGrid2"_s} +
+                   panes);
+
+        Surat1* copyWindow = w.surat1();
+        copyWindow->show();
+        QApplication::setActiveWindow(copyWindow);
+        checkTabRound(*copyWindow,
+                      {u"Combo1"_s, u"Combo2"_s, u"Combo3"_s, u"Combo4"_s, u"Check5"_s, u"Check1"_s,
+                       u"Check4"_s, u"Check3"_s, u"Check2"_s, u"Command4"_s, u"Command5"_s,
+                       u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Te1"_s});
+    }
+
+    // The common commands' keys reach them from the search box too, whose own keys they
+    // must not be; F10 opens the first menu.
+    void shortcutsOfTheCommonCommands() {
+        MainWindowFixture fx(Stored{{u"Kalima"_s, u"الرحمن"_s}});
+        Quran1& w = *fx.window;
+        QVERIFY(fx.settle());
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* box = control<QLineEdit>(w, u"Text"_s);
+        box->setFocus();
+        const std::pair<Qt::Key, const char16_t*> copies[] = {{Qt::Key_C, u"Command4"},
+                                                              {Qt::Key_A, u"Command8"}};
+        for (const auto& [key, button] : copies) {
+            QGuiApplication::clipboard()->clear();
+            control<QPushButton>(w, QString::fromUtf16(button))->click();
+            const QString byButton = QGuiApplication::clipboard()->text();
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(box, key, Qt::ControlModifier | Qt::ShiftModifier);
+            QVERIFY(!byButton.isEmpty());
+            QCOMPARE(QGuiApplication::clipboard()->text(), byButton);
+        }
+
+        control<QPushButton>(w, u"Command2"_s)->click();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(w.mode(), MainWindowMode::Search);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->selectedText(), u"الرحمن"_s);
+
+        QTest::keyClick(box, Qt::Key_F10);
+        QCOMPARE(w.menuBar()->activeAction(), control<QMenu>(w, u"File"_s)->menuAction());
+        QVERIFY(QTest::qWaitFor([&] { return control<QMenu>(w, u"File"_s)->isVisible(); }));
+        QTest::keyClick(control<QMenu>(w, u"File"_s), Qt::Key_Escape);
+
+        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.mode(), MainWindowMode::Reading);
+        QVERIFY(w.surat1()->isVisible());
+        w.surat1()->close();
     }
 
     // Ending the program, from the menu or the close button, ends the process at once, also

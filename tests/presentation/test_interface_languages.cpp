@@ -330,6 +330,63 @@ class TestInterfaceLanguages : public QObject {
         QCOMPARE(control<RecordGrid>(w, u"DBGrid1"_s)->caption(), u"Leg Zephyrane"_s);
     }
 
+    // A screen reader hears the controls in the interface language: a caption without its
+    // placing blanks, a label's caption for the box beside it, and for a pane, a grid's
+    // headers and a bold box the texts given for them.
+    void accessibleTextsFollowTheLanguage_data() {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Arabic") << Action::Ar
+                                << QStringList{
+                                       u"الآية"_s,
+                                       u"الآية المختارة مع اسم سورتها ورقمها، للقراءة فقط."_s,
+                                       u"قائمة Zephyrane"_s,
+                                       u"قائمة الايات"_s,
+                                       u"واضح"_s,
+                                       u"حروف عريضة في مربع التفسير العربي."_s,
+                                       u"السورة الأولى"_s,
+                                       u"سطر"_s};
+        QTest::newRow("Kurdish")
+            << Action::Ku
+            << QStringList{
+                   u"ئایەت"_s,
+                   u"ئایەتی هەڵبژێردراو لەگەڵ ناوی سوورەتەکەی و ژمارەکەی، تەنها بۆ خوێندنەوە."_s,
+                   u"كليشه\u200Cى Zephyrane"_s,
+                   u"چوار چيوه\u200Cى ئايه\u200Cت"_s,
+                   u"ئه\u200Cستور"_s,
+                   u"پیتی ئەستوور لە چوارچێوەی تەفسیری عەرەبی."_s,
+                   u"یەکەم سوورەت"_s,
+                   u"ديّـر"_s};
+    }
+    void accessibleTextsFollowTheLanguage() {
+        QFETCH(Action, action);
+        QFETCH(QStringList, expected);
+        MainWindowFixture fx(Stored{{u"Lang"_s, u"English"_s}});
+        Quran1& w = *fx.window;
+        QVERIFY(startedUp(w));
+        const auto spoken = [&w] {
+            const auto* pane = control<QWidget>(w, u"Text4"_s);
+            const auto* bold = control<QWidget>(w, u"Check1"_s);
+            return QStringList{pane->accessibleName(),
+                               pane->accessibleDescription(),
+                               control<RecordGrid>(w, u"DBGrid1"_s)
+                                   ->model()
+                                   ->headerData(0, Qt::Horizontal, Qt::AccessibleTextRole)
+                                   .toString(),
+                               control<QWidget>(w, u"Frame1"_s)->accessibleName(),
+                               bold->accessibleName(),
+                               bold->accessibleDescription(),
+                               w.surat1()->Combo1->accessibleName(),
+                               w.surat1()->findChild<QWidget*>(u"Check5"_s)->accessibleName()};
+        };
+        const QStringList english = spoken();
+        QCOMPARE(english.first(), u"Verse"_s);
+        run(w, action);
+        QCOMPARE(spoken(), expected);
+        run(w, Action::En);
+        QCOMPARE(spoken(), english);
+    }
+
     void panesReadingOrderOneSecondAfterStart_data() {
         QTest::addColumn<QString>("stored");
         QTest::newRow("Arabic") << kArabic;
