@@ -88,13 +88,15 @@ void ClientArea::place() {
             parentExtra = f.widget->parentWidget()->size() - parent->designed.size();
         const auto [x, width] =
             spanAfter(f.designed.x(), f.designed.width(), parentExtra.width(), f.horizontal);
-        auto [y, height] =
-            spanAfter(f.designed.y(), f.designed.height(), parentExtra.height(), f.vertical);
-        if (f.row != kNoRow) {
-            y = f.designed.y() +
+        if (f.row == kNoRow) {
+            const auto [y, height] =
+                spanAfter(f.designed.y(), f.designed.height(), parentExtra.height(), f.vertical);
+            f.widget->setGeometry(x, y, width, height);
+        } else {
+            const int above =
                 std::accumulate(growths.begin(), growths.begin() + std::ptrdiff_t(f.row), 0);
-            height = f.designed.height() + growths[f.row];
+            f.widget->setGeometry(x, f.designed.y() + above, width,
+                                  f.designed.height() + growths[f.row]);
         }
-        f.widget->setGeometry(x, y, width, height);
     }
 }

@@ -47,7 +47,9 @@ int PaneTextLayout::heightForOneLine(const QPlainTextEdit* pane) {
     // A line stands as high as the highest font that shapes it and reaches as low as the
     // lowest: the verses' marks come from the pane font's second stand-in, taller than the first.
     QFont font = pane->font();
-    qreal ascent = 0, descent = 0, leading = 0;
+    qreal ascent = 0;
+    qreal descent = 0;
+    qreal leading = 0;
     for (const QString& family : QStringList{font.family()} + QFont::substitutes(font.family())) {
         font.setFamily(family);
         const QFontMetricsF metrics(font);
@@ -55,12 +57,13 @@ int PaneTextLayout::heightForOneLine(const QPlainTextEdit* pane) {
         descent = std::max(descent, metrics.descent());
         leading = std::max(leading, metrics.leading());
     }
+    qreal lineHeight = ascent + descent + leading;
     if (const auto* layout =
             qobject_cast<const PaneTextLayout*>(pane->document()->documentLayout()))
-        ascent = std::max(ascent, layout->tallestLine_ - descent - leading);
+        lineHeight = std::max(lineHeight, layout->tallestLine_);
     // The edit counts a line as shown when it ends a margin and a pixel above the view's foot.
     const qreal margin = pane->document()->documentMargin();
-    return int(std::ceil(ascent + descent + leading + 2 * margin)) + 1 + 2 * pane->frameWidth();
+    return int(std::ceil(lineHeight + 2 * margin)) + 1 + 2 * pane->frameWidth();
 }
 
 void PaneTextLayout::replaceText(QPlainTextEdit* pane, const QString& text) {

@@ -239,7 +239,8 @@ void Quran1::followClientSize() {
     client_->follow(Frame2, kMoves, kGrows);
     for (QPlainTextEdit* pane : {Text4, TE2, Te1, TE3}) {
         client_->follow(pane, kGrows, kGrows);
-        // Waits for the edit to finish the layout that found the line.
+        // A new font relays the pane out, so this follows its font as well as its text; queued
+        // so that the edit finishes the layout that found the line.
         connect(
             qobject_cast<PaneTextLayout*>(pane->document()->documentLayout()),
             &PaneTextLayout::tallerLine, this,

@@ -4,10 +4,8 @@
 #include <array>
 
 #include "CaptionWriter.h"
-#include "ClientArea.h"
 #include "FactorySettings.h"
 #include "PaneStyleRules.h"
-#include "PaneTextLayout.h"
 #include "QtTexts.h"
 #include "Quran1.h"
 #include "RecordSource.h"
@@ -126,8 +124,6 @@ void Quran1::ApplyPaneStyles() {
         // would change nothing, and the disarm below drops it.
         style.boldBox->setChecked(bold);
     }
-    for (const PaneStyle& style : styles)
-        client_->keepHeight(style.pane, PaneTextLayout::heightForOneLine(style.pane));
     Timer2.arm(0);
 }
 
